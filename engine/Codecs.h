@@ -1,0 +1,39 @@
+// String codecs of the database file: index keys, index-block counts, the
+// relation codes of synset records (arithmetic coder over fixed models) and
+// the text of synset records (byte substitution).
+//
+// Every decoder is bounded by the end of its input and by the capacity of its
+// output, and raises ECompressError on input that cannot be a code.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Output capacities of the decoders (and so the limits a builder obeys).
+constexpr size_t kMaxTextLength = 3000;   // expanded synset text
+constexpr size_t kMaxRecordLength = 2048; // one synset record
+constexpr size_t kMaxKeyCode = 510;       // code bytes of one index key
+
+// key: normalised key (digits and capitals). Raises ECompressError for a byte
+// outside the key alphabet.
+std::string EncodeKey(const std::string& key);
+// Decodes one key from code[0, size); returns the key without its slashes.
+std::string DecodeKey(const char* code, size_t size);
+
+// counts: one byte 1..128 per index entry.
+std::string EncodeCounts(const std::string& counts);
+std::string DecodeCounts(const char* code, size_t size);
+
+// kinds: one byte 0..11 per pointer; wordNumbers: two bytes 0..27 per pointer
+// (source then target), or empty.
+std::string EncodePointerCodes(const std::string& kinds, const std::string& wordNumbers);
+void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers);
+
+// Returns the compressed text with its terminating byte 0.
+std::string CompressText(const std::string& text);
+// Expands up to the first byte 0 (or the end of the input).
+std::string ExpandText(const char* bytes, size_t size);
+
+// Number of bytes an arithmetic code occupies: the length of what its
+// encoder produced.
+inline size_t CodeLength(const std::string& code) { return code.size(); }

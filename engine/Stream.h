@@ -1,0 +1,71 @@
+// Byte streams the engine reads from and writes to: the database file and
+// in-memory buffers (the loaded tail, a database being built, tests).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "LVErrors.h"
+
+// A file that cannot be opened or read; carries the platform's reason.
+class EFOpenError : public LVException {
+public:
+    using LVException::LVException;
+};
+
+class TStream {
+public:
+    virtual ~TStream() = default;
+    // Reads up to count bytes at the position; returns how many were read.
+    virtual size_t Read(void* buffer, size_t count) = 0;
+    virtual void Write(const void* buffer, size_t count) = 0;
+    // Positions past the end are allowed; reads there return 0 bytes.
+    virtual void Seek(int64_t position) = 0;
+    virtual int64_t Position() const = 0;
+    virtual int64_t Size() const = 0;
+    // Cuts the stream at the current position.
+    virtual void Truncate() = 0;
+
+    void WriteString(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
+};
+
+class TMemoryStream : public TStream {
+public:
+    TMemoryStream() = default;
+    explicit TMemoryStream(std::string bytes) : data_(std::move(bytes)) {}
+
+    size_t Read(void* buffer, size_t count) override;
+    void Write(const void* buffer, size_t count) override;
+    void Seek(int64_t position) override;
+    int64_t Position() const override { return static_cast<int64_t>(pos_); }
+    int64_t Size() const override { return static_cast<int64_t>(data_.size()); }
+    void Truncate() override;
+
+    const std::string& Data() const { return data_; }
+
+private:
+    std::string data_;
+    size_t pos_ = 0;
+};
+
+class TFileStream : public TStream {
+public:
+    // Read-only shares the file with other readers and denies writers;
+    // forWriting opens (creating if needed) for exclusive read and write.
+    TFileStream(const std::string& fileName, bool forWriting);
+    ~TFileStream() override;
+    TFileStream(const TFileStream&) = delete;
+    TFileStream& operator=(const TFileStream&) = delete;
+
+    size_t Read(void* buffer, size_t count) override;
+    void Write(const void* buffer, size_t count) override;
+    void Seek(int64_t position) override;
+    int64_t Position() const override;
+    int64_t Size() const override;
+    void Truncate() override;
+
+private:
+    std::FILE* file_ = nullptr;
+    std::string name_;
+};
