@@ -121,11 +121,9 @@ int TWordMorpher::BasesFromExceptions(const std::string& form, std::vector<std::
         if (after >= text.size() || (text[after] != kCR && text[after] != ',')) continue;
         const size_t cr = text.rfind(kCR, at);
         const size_t lineStart = cr == std::string_view::npos ? 0 : cr + 1;
-        const size_t keyComma = text.find(',', lineStart);
-        list.emplace_back(text.substr(lineStart, keyComma - lineStart));
-        const auto between = std::count(text.begin() + keyComma + (keyComma < at ? 1 : 0),
-                                        text.begin() + at, ',');
-        field = 1 + static_cast<int>(between);
+        list.emplace_back(text.substr(lineStart, text.find(',', lineStart) - lineStart));
+        // The key's comma opens field 1, each further comma the next field.
+        field = static_cast<int>(std::count(text.begin() + lineStart, text.begin() + at + 1, ','));
     }
     return field;
 }
