@@ -1,12 +1,12 @@
 #include "NearMatch.h"
 
-#include <set>
 #include <string_view>
 #include <vector>
 
 #include "MorphText.h"
 #include "NearMatchRules.h"
 #include "NormaliseKey.h"
+#include "WordList.h"
 #include "WordMorpher.h"
 
 namespace {
@@ -24,12 +24,6 @@ constexpr int kVerb = 1;
 constexpr int kAdjective = 2;
 
 bool Contains(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
-
-struct TCaseInsensitiveLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return morphtext::LowerCase(a) < morphtext::LowerCase(b);
-    }
-};
 
 // Opens the database on first use and closes it when the search ends, however
 // it ends.
@@ -71,7 +65,7 @@ private:
     void VaryDoubleLetters();
     bool TryCandidate(const std::string& candidate);
     // False when candidate was tried before; records it otherwise.
-    bool FirstTry(const std::string& candidate) { return triedWords_.insert(candidate).second; }
+    bool FirstTry(const std::string& candidate) { return triedWords_.Add(candidate); }
     void Offer(TSuggestionRow row, const std::string& word);
 
     TNearMatchSource& source_;
@@ -80,7 +74,9 @@ private:
     // The typed word and every derivation candidate, found or not, so that
     // later rules chain on earlier ones.
     std::vector<std::string> workList_;
-    std::set<std::string, TCaseInsensitiveLess> triedWords_;
+    // Sorted and compared without regard to case: no candidate is looked up
+    // twice in one search.
+    TWordList triedWords_;
     bool derivedRow_ = false;
     bool tryRow_ = false;
     TDatabaseHold hold_;
