@@ -42,9 +42,4 @@ inline bool IsSibilant(char last, char before) {
     return last == 'S' || last == 'X' || last == 'Z' || (last == 'H' && (before == 'C' || before == 'S'));
 }
 
-// Substring search over the lists; the one place to make it fast.
-inline size_t Find(std::string_view text, std::string_view pattern, size_t from = 0) {
-    return text.find(pattern, from);
-}
-
 }  // namespace morphtext

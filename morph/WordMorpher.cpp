@@ -21,6 +21,7 @@
 
 #include "Coding.h"
 #include "LVErrors.h"
+#include "ListSearch.h"
 #include "MorphText.h"
 
 using namespace morphtext;
@@ -40,6 +41,16 @@ std::string ReadList(TStream& stream) {
     std::string bytes(count, '\0');
     if (count != 0 && stream.Read(&bytes[0], count) != count) throw ELVError(kDamagedPayload);
     return bytes;
+}
+
+// CR key terminator: how a line for key starts in a list.
+std::string Framed(std::string_view key, char terminator) {
+    std::string pattern;
+    pattern.reserve(key.size() + 2);
+    pattern += kCR;
+    pattern += key;
+    pattern += terminator;
+    return pattern;
 }
 
 void WriteList(std::string& out, const std::string& list) {
@@ -77,12 +88,7 @@ std::optional<std::string_view> TWordMorpher::FindLine(int partOfSpeech,
                                                        std::string_view key) const {
     if (partOfSpeech < 0 || partOfSpeech > 2) return std::nullopt;
     const std::string_view list = exceptions_[partOfSpeech];
-    std::string pattern;
-    pattern.reserve(key.size() + 2);
-    pattern += kCR;
-    pattern += key;
-    pattern += ',';
-    const size_t at = Find(list, pattern);
+    const size_t at = FindInList(list, Framed(key, ','));
     if (at == std::string_view::npos) return std::nullopt;
     const size_t start = at + 1;
     const size_t end = std::min(list.find(kCR, start), list.size());
@@ -90,12 +96,7 @@ std::optional<std::string_view> TWordMorpher::FindLine(int partOfSpeech,
 }
 
 bool TWordMorpher::HasKey(const std::string& list, std::string_view key) {
-    std::string pattern;
-    pattern.reserve(key.size() + 2);
-    pattern += kCR;
-    pattern += key;
-    pattern += kCR;
-    return Find(list, pattern) != std::string_view::npos;
+    return FindInList(list, Framed(key, kCR)) != std::string_view::npos;
 }
 
 std::string TWordMorpher::ExceptionField(std::string_view line, int n) {
@@ -115,8 +116,8 @@ int TWordMorpher::BasesFromExceptions(const std::string& form, std::vector<std::
     const std::string_view text = exceptions_[partOfSpeech];
     const std::string pattern = "," + UpperCase(form);
     int field = 0;
-    for (size_t at = Find(text, pattern); at != std::string_view::npos;
-         at = Find(text, pattern, at + 4)) {
+    for (size_t at = FindInList(text, pattern); at != std::string_view::npos;
+         at = FindInList(text, pattern, at + 4)) {
         const size_t after = at + pattern.size();
         if (after >= text.size() || (text[after] != kCR && text[after] != ',')) continue;
         const size_t cr = text.rfind(kCR, at);
