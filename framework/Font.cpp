@@ -1,0 +1,42 @@
+#include "Font.h"
+
+#include <tuple>
+
+namespace {
+
+auto Fields(const TFont& f) {
+    return std::tie(f.name, f.height, f.bold, f.italic, f.underline, f.color);
+}
+
+}  // namespace
+
+bool operator==(const TFont& a, const TFont& b) { return Fields(a) == Fields(b); }
+bool operator!=(const TFont& a, const TFont& b) { return !(a == b); }
+
+TFontHandle::TFontHandle(const TFont& font) {
+    LOGFONTA lf = {};
+    lf.lfHeight = font.height;
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    font_ = CreateFontIndirectA(&lf);
+}
+
+TFontHandle::~TFontHandle() {
+    if (font_) DeleteObject(font_);
+}
+
+TTextSize MeasureText(const TFont& font, const std::string& text) {
+    TFontHandle handle(font);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, handle.Get());
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {size.cx, static_cast<int>(tm.tmHeight)};
+}

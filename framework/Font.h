@@ -1,0 +1,42 @@
+// Fonts: a value describing a font, and the GDI font made from it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Not an RGB value: "the default colour" (the value comctl32 uses for it).
+constexpr COLORREF kDefaultColor = 0xFF000000;
+
+struct TFont {
+    std::string name = "MS Sans Serif";
+    int height = -11;  // negative: character height in pixels
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    COLORREF color = kDefaultColor;  // text colour; kDefaultColor: the system's window text
+};
+
+bool operator==(const TFont& a, const TFont& b);
+bool operator!=(const TFont& a, const TFont& b);
+
+// Owns one GDI font.
+class TFontHandle {
+public:
+    explicit TFontHandle(const TFont& font);
+    ~TFontHandle();
+    TFontHandle(const TFontHandle&) = delete;
+    TFontHandle& operator=(const TFontHandle&) = delete;
+    HFONT Get() const { return font_; }
+
+private:
+    HFONT font_;
+};
+
+struct TTextSize {
+    int width;
+    int height;
+};
+
+// Size of text drawn in font on one line (no word wrap).
+TTextSize MeasureText(const TFont& font, const std::string& text);
