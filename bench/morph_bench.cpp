@@ -98,38 +98,34 @@ void ReportPerWord(benchmark::State& state) {
         kWords * 1e-9, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_NounBases(benchmark::State& state) {
+// Runs one base-form question, as the index search asks it, for every form.
+template <typename Question>
+void OverForms(benchmark::State& state, Question question) {
     const Fixture& f = TheFixture();
     for (auto _ : state)
         for (const std::string& word : f.forms) {
             std::vector<std::string> list;
-            benchmark::DoNotOptimize(f.morpher.NounBases(word, list, true));
+            uint8_t kind = 1;
+            benchmark::DoNotOptimize(question(f.morpher, word, list, kind));
         }
     ReportPerWord(state);
+}
+
+void BM_NounBases(benchmark::State& state) {
+    OverForms(state, [](const TWordMorpher& m, const std::string& w, std::vector<std::string>& l,
+                        uint8_t&) { return m.NounBases(w, l, true); });
 }
 BENCHMARK(BM_NounBases)->Unit(benchmark::kMillisecond);
 
 void BM_VerbBases(benchmark::State& state) {
-    const Fixture& f = TheFixture();
-    for (auto _ : state)
-        for (const std::string& word : f.forms) {
-            std::vector<std::string> list;
-            uint8_t kind = 1;
-            benchmark::DoNotOptimize(f.morpher.VerbBases(word, list, kind, true));
-        }
-    ReportPerWord(state);
+    OverForms(state, [](const TWordMorpher& m, const std::string& w, std::vector<std::string>& l,
+                        uint8_t& kind) { return m.VerbBases(w, l, kind, true); });
 }
 BENCHMARK(BM_VerbBases)->Unit(benchmark::kMillisecond);
 
 void BM_AdjectiveBases(benchmark::State& state) {
-    const Fixture& f = TheFixture();
-    for (auto _ : state)
-        for (const std::string& word : f.forms) {
-            std::vector<std::string> list;
-            uint8_t kind = 1;
-            benchmark::DoNotOptimize(f.morpher.AdjectiveBases(word, list, kind, true));
-        }
-    ReportPerWord(state);
+    OverForms(state, [](const TWordMorpher& m, const std::string& w, std::vector<std::string>& l,
+                        uint8_t& kind) { return m.AdjectiveBases(w, l, kind, true); });
 }
 BENCHMARK(BM_AdjectiveBases)->Unit(benchmark::kMillisecond);
 

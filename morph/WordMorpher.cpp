@@ -62,6 +62,7 @@ void WriteList(std::string& out, const std::string& list) {
 
 }  // namespace
 
+// Decodes the payload that WriteTo writes, leaving the stream after it.
 TWordMorpher::TWordMorpher(TStream& stream) {
     for (std::string& list : exceptions_) list = ReadList(stream);
     adjectiveStems_ = ReadList(stream);

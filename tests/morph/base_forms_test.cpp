@@ -31,6 +31,21 @@ Bases Adjectives(const std::string& word, bool strict = true) {
     return b;
 }
 
+struct Case {
+    const char* form;
+    List bases;
+    uint8_t kind;
+};
+
+// Strict mode: the bases in order, and the kind the form was recognised as.
+void ExpectCases(Bases (*bases)(const std::string&, bool), std::initializer_list<Case> cases) {
+    for (const Case& c : cases) {
+        const Bases b = bases(c.form, true);
+        EXPECT_EQ(b.list, c.bases) << c.form;
+        EXPECT_EQ(b.kind, c.kind) << c.form;
+    }
+}
+
 TEST(ExceptionLines, FieldsAndBasesFromExceptions) {
     EXPECT_EQ(TWordMorpher::ExceptionField("K,A,,C", 1), "a");
     EXPECT_EQ(TWordMorpher::ExceptionField("K,A,,C", 2), "");
@@ -65,46 +80,27 @@ TEST(NounBases, StrictModeDropsARegularBaseOfAnIrregularNoun) {
 }
 
 TEST(VerbBases, AmIsBeAndExceptionFieldsGiveTheKind) {
-    Bases am = Verbs("am");
-    EXPECT_EQ(am.list, List{"BE"});
-    EXPECT_EQ(am.kind, inflection::kNone);
-    const struct {
-        const char* form;
-        uint8_t kind;
-    } forms[] = {{"ran", inflection::kPast}, {"given", inflection::kPastParticiple},
-                 {"giving", inflection::kPresentParticiple}, {"gives", inflection::kThirdPerson},
-                 {"dreamt", inflection::kPast}};
-    for (const auto& f : forms) {
-        const Bases b = Verbs(f.form);
-        EXPECT_EQ(b.list.size(), 1u) << f.form;
-        EXPECT_EQ(b.kind, f.kind) << f.form;
-    }
-    // Listed under two bases: both come back, the kind from the last line.
-    Bases rove = Verbs("rove");
-    EXPECT_EQ(rove.list, (List{"REEVE", "RIVE"}));
-    EXPECT_EQ(rove.kind, inflection::kPastParticiple);
+    ExpectCases(Verbs, {{"am", {"BE"}, inflection::kNone},
+                        {"ran", {"RUN"}, inflection::kPast},
+                        {"given", {"GIVE"}, inflection::kPastParticiple},
+                        {"giving", {"GIVE"}, inflection::kPresentParticiple},
+                        {"gives", {"GIVE"}, inflection::kThirdPerson},
+                        {"dreamt", {"DREAM"}, inflection::kPast},
+                        // Listed under two bases: both come back, the kind from the last line.
+                        {"rove", {"REEVE", "RIVE"}, inflection::kPastParticiple}});
 }
 
 TEST(VerbBases, RegularEndingsInRuleOrder) {
-    const struct {
-        const char* form;
-        List bases;
-        uint8_t kind;
-    } cases[] = {{"cried", {"CRY"}, inflection::kPast},
-                 {"cries", {"CRY"}, inflection::kThirdPerson},
-                 {"baked", {"BAKE", "BAK"}, inflection::kPast},
-                 {"walks", {"WALK"}, inflection::kThirdPerson},
-                 {"stopped", {"STOP"}, inflection::kPast},
-                 {"quizzes", {"QUIZ"}, inflection::kThirdPerson},
-                 {"stopping", {"STOP"}, inflection::kPresentParticiple},
-                 {"making", {"MAKE", "MAK"}, inflection::kPresentParticiple},
-                 {"dying", {"DYE", "DY", "DIE"}, inflection::kPresentParticiple},
-                 {"go", {}, inflection::kThirdPerson}};
-    for (const auto& c : cases) {
-        const Bases b = Verbs(c.form);
-        EXPECT_EQ(b.list, c.bases) << c.form;
-        EXPECT_EQ(b.kind, c.kind) << c.form;
-    }
+    ExpectCases(Verbs, {{"cried", {"CRY"}, inflection::kPast},
+                        {"cries", {"CRY"}, inflection::kThirdPerson},
+                        {"baked", {"BAKE", "BAK"}, inflection::kPast},
+                        {"walks", {"WALK"}, inflection::kThirdPerson},
+                        {"stopped", {"STOP"}, inflection::kPast},
+                        {"quizzes", {"QUIZ"}, inflection::kThirdPerson},
+                        {"stopping", {"STOP"}, inflection::kPresentParticiple},
+                        {"making", {"MAKE", "MAK"}, inflection::kPresentParticiple},
+                        {"dying", {"DYE", "DY", "DIE"}, inflection::kPresentParticiple},
+                        {"go", {}, inflection::kThirdPerson}});
 }
 
 TEST(VerbBases, StrictModeDropsAnUndoubledStem) {
@@ -117,45 +113,28 @@ TEST(VerbBases, StrictModeDropsAnUndoubledStem) {
 }
 
 TEST(VerbBases, PhrasesTakeBasesAndKindFromTheirFirstWord) {
-    Bases gaveUp = Verbs("gave up");
-    EXPECT_EQ(gaveUp.list, List{"GIVEUP"});
-    EXPECT_EQ(gaveUp.kind, inflection::kPast);
-    Bases looking = Verbs("looking after");
-    EXPECT_EQ(looking.list, (List{"LOOKEAFTER", "LOOKAFTER"}));
-    EXPECT_EQ(looking.kind, inflection::kPresentParticiple);
+    ExpectCases(Verbs, {{"gave up", {"GIVEUP"}, inflection::kPast},
+                        {"looking after", {"LOOKEAFTER", "LOOKAFTER"}, inflection::kPresentParticiple}});
 }
 
 TEST(AdjectiveBases, ExceptionsAndEndings) {
-    const struct {
-        const char* form;
-        List bases;
-        uint8_t kind;
-    } cases[] = {{"better", {"GOOD"}, inflection::kComparative},
-                 {"furthest", {"FAR"}, inflection::kSuperlative},
-                 {"happier", {"HAPPY", "HAPPI", "HAPPIE"}, inflection::kComparative},
-                 {"happiest", {"HAPPY", "HAPPI", "HAPPIE"}, inflection::kSuperlative},
-                 {"largest", {"LARG", "LARGE"}, inflection::kSuperlative},
-                 {"taller", {"TALL", "TALLE"}, inflection::kComparative},
-                 {"tall", {}, 1}};
-    for (const auto& c : cases) {
-        const Bases b = Adjectives(c.form);
-        EXPECT_EQ(b.list, c.bases) << c.form;
-        EXPECT_EQ(b.kind, c.kind) << c.form;
-    }
+    ExpectCases(Adjectives, {{"better", {"GOOD"}, inflection::kComparative},
+                             {"furthest", {"FAR"}, inflection::kSuperlative},
+                             {"happier", {"HAPPY", "HAPPI", "HAPPIE"}, inflection::kComparative},
+                             {"happiest", {"HAPPY", "HAPPI", "HAPPIE"}, inflection::kSuperlative},
+                             {"largest", {"LARG", "LARGE"}, inflection::kSuperlative},
+                             {"taller", {"TALL", "TALLE"}, inflection::kComparative},
+                             {"tall", {}, 1}});
     EXPECT_EQ(Adjectives("gooder", true).list, List{"GOODE"});
     EXPECT_EQ(Adjectives("gooder", false).list, (List{"GOOD", "GOODE"}));
 }
 
 TEST(AdjectiveBases, MoreLessAndMostPhrases) {
-    Bases less = Adjectives("less happy");
-    EXPECT_EQ(less.list, List{"UNHAPPY"});
-    EXPECT_EQ(less.kind, inflection::kComparative);
-    Bases most = Adjectives("most beautiful");
-    EXPECT_EQ(most.list, List{"BEAUTIFUL"});
-    EXPECT_EQ(most.kind, inflection::kSuperlative);
-    EXPECT_EQ(Adjectives("more beautiful").list, List{"BEAUTIFUL"});
-    EXPECT_EQ(Adjectives("More beautiful").list, List{});
-    EXPECT_EQ(Adjectives("more good", true).list, List{});
+    ExpectCases(Adjectives, {{"less happy", {"UNHAPPY"}, inflection::kComparative},
+                             {"most beautiful", {"BEAUTIFUL"}, inflection::kSuperlative},
+                             {"more beautiful", {"BEAUTIFUL"}, inflection::kComparative},
+                             {"More beautiful", {}, 1},
+                             {"more good", {}, inflection::kComparative}});
     EXPECT_EQ(Adjectives("more good", false).list, List{"GOOD"});
 }
 
