@@ -1,0 +1,132 @@
+#include "ArithCoder.h"
+
+#include "LVErrors.h"
+
+namespace {
+
+constexpr uint32_t kHalf = 0x80000000u;
+constexpr uint32_t kQuarter = 0x40000000u;
+constexpr uint32_t kThreeQuarters = 0xC0000000u;
+
+void Start(TCoderState& state) {
+    state.High = 0xFFFFFFFFu;
+    state.Low = 0;
+    state.PendingBits = 0;
+    state.BitMask = 0x80;
+}
+
+// Rotates the mask right; true when it wrapped to the next byte.
+bool NextBit(TCoderState& state) {
+    state.BitMask = static_cast<uint8_t>(state.BitMask >> 1 | state.BitMask << 7);
+    return state.BitMask == 0x80;
+}
+
+void EmitBit(TCoderState& state, std::string& output, bool one) {
+    if (one) output.back() = static_cast<char>(static_cast<uint8_t>(output.back()) | state.BitMask);
+    if (NextBit(state)) output.push_back('\0');
+}
+
+void EmitWithPending(TCoderState& state, std::string& output, bool bit, uint32_t pending) {
+    EmitBit(state, output, bit);
+    for (; pending > 0; --pending) EmitBit(state, output, !bit);
+}
+
+// Narrows [Low, High] to the counts of symbol s.
+void Narrow(TCoderState& state, const TFrequencyTable& table, unsigned s) {
+    const uint64_t range = state.High - state.Low;
+    const uint32_t low = state.Low;
+    state.High = low + static_cast<uint32_t>(range * table.Counts[s] / table.Counts[0]) - 1;
+    state.Low = low + static_cast<uint32_t>(range * table.Counts[s + 1] / table.Counts[0]);
+}
+
+enum class TStep { Zero, One, Middle };
+
+// The encoder's renormalisation; `onStep` runs before each doubling with the
+// case taken (the decoder's Value follows the interval).
+template <typename OnStep>
+void Renormalise(TCoderState& state, OnStep onStep) {
+    for (;;) {
+        if (state.High < kHalf) {
+            onStep(TStep::Zero);
+        } else if (state.Low >= kHalf) {
+            onStep(TStep::One);
+        } else if (state.Low >= kQuarter && state.High < kThreeQuarters) {
+            state.Low -= kQuarter;
+            state.High -= kQuarter;
+            onStep(TStep::Middle);
+        } else {
+            return;
+        }
+        state.Low <<= 1;
+        state.High = state.High << 1 | 1;
+    }
+}
+
+}  // namespace
+
+size_t EncodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std::string& output) {
+    if (size == 0) throw ECompressError();
+    if (state.Model == nullptr) throw ECompressError("The coder has no model");
+    if (state.BitMask == 0) {
+        Start(state);
+        output.push_back('\0');
+    } else if (output.empty()) {
+        throw ECompressError("A continued code has no output");
+    }
+    for (size_t i = 1; i < size; ++i) {
+        const TFrequencyTable table = state.Model(input[i - 1]);
+        const unsigned s = input[i];
+        if (s >= table.Symbols || table.Counts[s] <= table.Counts[s + 1])
+            throw ECompressError("The symbol " + std::to_string(s) + " cannot be coded");
+        Narrow(state, table, s);
+        Renormalise(state, [&](TStep step) {
+            if (step == TStep::Middle) {
+                ++state.PendingBits;
+            } else {
+                EmitWithPending(state, output, step == TStep::One, state.PendingBits);
+                state.PendingBits = 0;
+            }
+        });
+    }
+    return output.size();
+}
+
+size_t EncodeSymbols(TCoderState& state, const std::string& input, std::string& output) {
+    return EncodeSymbols(state, reinterpret_cast<const uint8_t*>(input.data()), input.size(), output);
+}
+
+size_t FinishCode(TCoderState& state, std::string& output) {
+    if (state.BitMask == 0 || output.empty()) throw ECompressError("There is no code to finish");
+    EmitWithPending(state, output, state.Low >= kQuarter, state.PendingBits + 1);
+    state.PendingBits = 0;
+    return output.size();
+}
+
+size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std::string& output) {
+    if (output.empty()) throw ECompressError("Decoding needs a context byte");
+    if (state.Model == nullptr) throw ECompressError("The coder has no model");
+    auto bitAt = [&](size_t byte, uint8_t mask) { return byte < size && (input[byte] & mask) != 0; };
+    if (state.BitMask == 0) {
+        Start(state);
+        state.Value = 0;
+        for (size_t i = 0; i < 4; ++i) state.Value = state.Value << 8 | (i < size ? input[i] : 0u);
+        state.Input = 4;
+    }
+    while (output.size() - 1 < state.OutputEnd) {
+        const TFrequencyTable table = state.Model(static_cast<uint8_t>(output.back()));
+        const uint64_t range = state.High - state.Low;  // > 0: renormalising leaves Low < 2^31 <= High
+        const uint64_t c = ((uint64_t(state.Value - state.Low) + 1) * table.Counts[0] - 1) / range;
+        unsigned s = 0;
+        while (s + 1 < table.Symbols && table.Counts[s + 1] > c) ++s;
+        Narrow(state, table, s);
+        Renormalise(state, [&](TStep step) {
+            const bool bit = bitAt(state.Input, state.BitMask);
+            if (NextBit(state)) ++state.Input;
+            if (step == TStep::Middle) state.Value -= kQuarter;
+            state.Value = state.Value << 1 | (bit ? 1u : 0u);
+        });
+        if (static_cast<int>(s) == state.StopSymbol) break;
+        output.push_back(static_cast<char>(s));
+    }
+    return output.size() - 1;
+}
