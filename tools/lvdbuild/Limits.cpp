@@ -6,6 +6,7 @@
 
 #include "BuildReport.h"
 #include "Codecs.h"
+#include "Coding.h"
 #include "IndexWriter.h"
 #include "LVErrors.h"
 
@@ -55,10 +56,36 @@ std::string EncodeRecord(const TPlannedSynset& synset, const std::vector<uint32_
     return stream.Data();
 }
 
+void ResolveTargets(std::string& record, const TPlannedSynset& synset,
+                    const std::vector<uint32_t>& offsets) {
+    std::string kinds, wordNumbers;
+    for (const TPlannedPointer& p : synset.pointers) {
+        kinds += static_cast<char>(p.pointer.Kind);
+        wordNumbers += static_cast<char>(p.pointer.SourceWord);
+        wordNumbers += static_cast<char>(p.pointer.TargetWord);
+    }
+    std::string targets;
+    for (const TPlannedPointer& p : synset.pointers) coding::PutFixed24(&targets, offsets.at(p.target));
+    const size_t at = CodeLength(EncodePointerCodes(kinds, wordNumbers));
+    if (at + targets.size() > record.size()) throw ELVError("Record of " + SynsetName(synset) + " is shorter than its pointers");
+    record.replace(at, targets.size(), targets);
+}
+
 size_t ExpandedTextLength(const TPlannedSynset& synset) {
-    size_t length = synset.words.size() + 2 + synset.gloss.size();  // separators, " ;", " "
+    // n words take n - 1 separating spaces; then " ;" and the final space
+    size_t length = synset.words.size() + 2 + synset.gloss.size();
     for (const std::string& word : synset.words) length += word.size();
-    return length - 1;  // n words take n - 1 separating spaces
+    return length;
+}
+
+std::string StorableGloss(const std::string& gloss, TBuildReport& report) {
+    std::string stored = gloss;
+    for (char& c : stored) {
+        if (c == '`') c = '\'';
+        if (c == '_') c = ' ';
+    }
+    if (stored != gloss) report.AddToCount("glosses with ` or _ stored as ' or space", 1);
+    return stored;
 }
 
 void CutText(TPlannedSynset& synset, TBuildReport& report) {
@@ -72,14 +99,17 @@ void CutText(TPlannedSynset& synset, TBuildReport& report) {
                    SynsetName(synset) + ": " + std::to_string(excess) + " characters cut");
 }
 
-size_t ShedUntilFits(TPlannedSynset& synset, TBuildReport& report) {
+std::string ShedUntilFits(TPlannedSynset& synset, TBuildReport& report) {
     const std::vector<uint32_t> placeholders;
     for (;;) {
-        try {
-            return EncodeRecord(synset, placeholders).size();
-        } catch (const ELVError&) {
-            // The text fits (CutText ran first), so the pointers make it too long.
-            if (synset.pointers.empty()) throw;
+        // More pointers than a record has room for targets cannot be encoded.
+        if (synset.pointers.size() <= kMaxPointers) {
+            try {
+                return EncodeRecord(synset, placeholders);
+            } catch (const ELVError&) {
+                // The text fits (CutText ran first), so the pointers make it too long.
+                if (synset.pointers.empty()) throw;
+            }
         }
         size_t i = PointerToShed(synset.pointers);
         const TPlannedPointer& p = synset.pointers[i];

@@ -43,17 +43,27 @@ std::string SynsetName(const TPlannedSynset& synset);
 // ELVError when it is too long to store.
 std::string EncodeRecord(const TPlannedSynset& synset, const std::vector<uint32_t>& offsets);
 
+// Writes the resolved targets into a record encoded with placeholder ones:
+// the same bytes EncodeRecord(synset, offsets) gives, without compressing
+// the text again. The targets follow the pointer codes, 3 bytes each.
+void ResolveTargets(std::string& record, const TPlannedSynset& synset,
+                    const std::vector<uint32_t>& offsets);
+
 // The length of the text a record expands to: its words, " ;", the gloss
 // and a final space.
 size_t ExpandedTextLength(const TPlannedSynset& synset);
+
+// The text codec stores "`" as "'" and "_" as a space; the gloss as it will
+// read back, counted in the report when it changes.
+std::string StorableGloss(const std::string& gloss, TBuildReport& report);
 
 // Cuts the gloss so that the expanded text fits kMaxTextLength.
 void CutText(TPlannedSynset& synset, TBuildReport& report);
 
 // Encodes synset with placeholder targets, first shedding pointers while the
 // record is too long: instance hyponyms first, then always the last pointer
-// of the kind that has the most. Returns the record's length.
-size_t ShedUntilFits(TPlannedSynset& synset, TBuildReport& report);
+// of the kind that has the most. Returns the record.
+std::string ShedUntilFits(TPlannedSynset& synset, TBuildReport& report);
 
 // Cuts an index entry to the senses one entry can hold.
 void CutSenses(const std::string& key, std::vector<uint32_t>& pointers, TBuildReport& report);

@@ -55,7 +55,7 @@ TSynsetPlan PlanSynsets(const TWordNet& wordNet, TBuildReport& report) {
             synset.section = s;
             synset.wordNetOffset = source.offset;
             synset.words = source.words;
-            synset.gloss = source.gloss;
+            synset.gloss = StorableGloss(source.gloss, report);
             plan.synsets.push_back(std::move(synset));
         }
 
@@ -69,7 +69,8 @@ TSynsetPlan PlanSynsets(const TWordNet& wordNet, TBuildReport& report) {
             MapPointers(source, plan, synset, report);
             CutText(synset, report);
             plan.offsets.push_back(static_cast<uint32_t>(offset));
-            offset += ShedUntilFits(synset, report);
+            plan.records.push_back(ShedUntilFits(synset, report));
+            offset += plan.records.back().size();
             report.AddToCount("pointers", static_cast<long long>(synset.pointers.size()));
         }
         if (offset > kMaxAreaSize)
@@ -79,13 +80,9 @@ TSynsetPlan PlanSynsets(const TWordNet& wordNet, TBuildReport& report) {
     }
     for (int s = kWordNetSections; s < 8; ++s) plan.sectionEnd[s] = static_cast<int32_t>(offset);
 
-    // Second pass: the records with their targets resolved.
-    for (size_t i = 0; i < plan.synsets.size(); ++i) {
-        plan.records.push_back(EncodeRecord(plan.synsets[i], plan.offsets));
-        uint64_t end = i + 1 < plan.offsets.size() ? plan.offsets[i + 1] : offset;
-        if (plan.records.back().size() != end - plan.offsets[i])
-            throw ELVError("Record of " + SynsetName(plan.synsets[i]) + " changed length with its targets");
-    }
+    // Second pass: the targets, now that every record has its offset.
+    for (size_t i = 0; i < plan.synsets.size(); ++i)
+        ResolveTargets(plan.records[i], plan.synsets[i], plan.offsets);
     report.SetCount("synsets", static_cast<long long>(plan.synsets.size()));
     report.SetCount("synset area bytes", static_cast<long long>(offset));
     return plan;
