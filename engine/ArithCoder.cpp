@@ -125,6 +125,9 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
             if (step == TStep::Middle) state.Value -= kQuarter;
             state.Value = state.Value << 1 | (bit ? 1u : 0u);
         });
+        // A whole code is read at most 29 bits past its last byte (32 bits of
+        // look-ahead less the closing bits), so this input is not one.
+        if (state.Input > size + 4) throw ECompressError("Damaged code: it runs past the end of its input");
         if (static_cast<int>(s) == state.StopSymbol) break;
         output.push_back(static_cast<char>(s));
     }

@@ -51,5 +51,6 @@ size_t FinishCode(TCoderState& state, std::string& output);
 // Decodes from input[0, size) (bits past its end read as 0) and appends the
 // symbols to output, whose last byte is the context of the first one, until
 // StopSymbol or until position OutputEnd of output is stored. Returns the
-// position of the last byte of output. Never appends past OutputEnd.
+// position of the last byte of output. Never appends past OutputEnd; raises
+// ECompressError when the symbols need more bits than the input can hold.
 size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std::string& output);

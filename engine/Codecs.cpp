@@ -30,11 +30,17 @@ void EncodeFramed(TCoderState& state, uint8_t context, const std::string& body, 
     EncodeSymbols(state, last, 2, code);
 }
 
-// Decodes after `context` until `stop` or `limit` symbols; returns them.
-std::string DecodeRun(TCoderState& state, const char* code, size_t size, uint8_t context, size_t limit) {
+// Decodes after `context` until the stop symbol or `limit` symbols; returns
+// them. A code that runs past its input raises `damaged`.
+std::string DecodeRun(TCoderState& state, const char* code, size_t size, uint8_t context, size_t limit,
+                      const char* damaged) {
     std::string out(1, static_cast<char>(context));
     state.OutputEnd = limit;
-    DecodeSymbols(state, reinterpret_cast<const uint8_t*>(code), size, out);
+    try {
+        DecodeSymbols(state, reinterpret_cast<const uint8_t*>(code), size, out);
+    } catch (const ECompressError&) {
+        throw ECompressError(damaged);
+    }
     out.erase(0, 1);
     return out;
 }
@@ -42,7 +48,7 @@ std::string DecodeRun(TCoderState& state, const char* code, size_t size, uint8_t
 // Decodes a run that must end in its stop symbol within `max` symbols.
 std::string DecodeTerminated(TCoderState& state, const char* code, size_t size, uint8_t context, size_t max,
                              const char* damaged) {
-    std::string out = DecodeRun(state, code, size, context, max + 1);
+    std::string out = DecodeRun(state, code, size, context, max + 1, damaged);
     if (out.size() > max) throw ECompressError(damaged);
     return out;
 }
@@ -129,5 +135,5 @@ void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::
     if (kinds->empty()) return;
     state.Model = WordNumberModel;
     state.StopSymbol = kNoStopSymbol;
-    *wordNumbers = DecodeRun(state, code, size, kWordNumberContext, 2 * kinds->size());
+    *wordNumbers = DecodeRun(state, code, size, kWordNumberContext, 2 * kinds->size(), "Damaged pointer codes");
 }
