@@ -24,11 +24,11 @@ int Count(const std::vector<std::string>& list) { return static_cast<int>(list.s
 // Which verb form a field of an exception line holds.
 uint8_t VerbKindOfField(int field) {
     switch (field) {
-        case 2:
+        case kParticipleField:
             return inflection::kPastParticiple;
-        case 3:
+        case kPresentParticipleField:
             return inflection::kPresentParticiple;
-        case 4:
+        case kThirdPersonField:
             return inflection::kThirdPerson;
         default:
             return inflection::kPast;

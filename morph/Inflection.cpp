@@ -14,6 +14,8 @@ namespace {
 
 // FormsText builds its text in a buffer of this size and cuts it there.
 constexpr size_t kFormsTextCapacity = 200;
+// Forms after this many fields of a line are shown as alternatives.
+constexpr int kFieldsBeforeAlso = 4;
 
 constexpr const char* kFormsOfBe = "am,are,is,was,were,been,being";
 
@@ -74,15 +76,15 @@ std::string TWordMorpher::VerbForm(const std::string& word, uint8_t kind) const 
         std::string form;
         switch (kind) {
             case inflection::kPast:
-                return ExceptionField(*line, 1);
+                return ExceptionField(*line, kPastField);
             case inflection::kPastParticiple:
-                form = ExceptionField(*line, 2);
-                return form.empty() ? ExceptionField(*line, 1) : form;
+                form = ExceptionField(*line, kParticipleField);
+                return form.empty() ? ExceptionField(*line, kPastField) : form;
             case inflection::kPresentParticiple:
-                form = ExceptionField(*line, 3);
+                form = ExceptionField(*line, kPresentParticipleField);
                 break;
             default:
-                form = ExceptionField(*line, 4);
+                form = ExceptionField(*line, kThirdPersonField);
                 break;
         }
         return form.empty() ? RegularVerbForm(word, key, kind) : form;
@@ -159,7 +161,7 @@ std::string TWordMorpher::FormsText(const std::string& word, int partOfSpeech) c
         for (const char c : line->substr(key.size() + 1)) {
             if (c == ',') {
                 ++commas;
-                if (commas == 4) {
+                if (commas == kFieldsBeforeAlso) {
                     if (!buffer.empty() && buffer.back() == ',') buffer.pop_back();
                     AppendCut(buffer, ", also ");
                 } else if (previous != ',') {

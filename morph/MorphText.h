@@ -9,6 +9,13 @@ namespace morphtext {
 
 constexpr char kCR = '\r';
 
+// The fields of a verb exception line; fields after the fourth hold further
+// past tenses.
+constexpr int kPastField = 1;
+constexpr int kParticipleField = 2;
+constexpr int kPresentParticipleField = 3;
+constexpr int kThirdPersonField = 4;
+
 inline std::string UpperCase(std::string_view s) {
     std::string out(s);
     for (char& c : out)
