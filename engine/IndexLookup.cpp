@@ -214,7 +214,9 @@ int TIndexLookup::ListNeighbours(std::vector<std::string>& strings, int n) {
         for (size_t i = count - take; i < count; ++i) TakeEntry(i, words);
         before += take;
     }
-    for (uint16_t v = bigEndian(id); wanted > after && v != 0;) {
+    // Later words: the key's place and n more, also when the key's block
+    // ends exactly n entries after it.
+    for (uint16_t v = bigEndian(id); wanted >= after && v != 0;) {
         if (!LoadBlock(fromBigEndian(--v), stream)) continue;
         const size_t count = CurrentBlock->Entries.size();
         const size_t take = std::min(wanted - after + 1, count);

@@ -20,7 +20,6 @@ std::string KeyCode(const std::string& key) {
 }  // namespace
 
 std::string EncodeBlock(const TIndexEntries& entries) {
-    if (entries.size() > kMaxBlockEntries) throw ELVError("An index block cannot hold " + std::to_string(entries.size()) + " entries");
     std::string counts;
     for (const auto& entry : entries) counts += static_cast<char>(entry.second.size());
     std::string block = EncodeCounts(counts);

@@ -23,11 +23,11 @@
 #include "Stream.h"
 
 constexpr size_t kMaxEntryPointers = 128;
-constexpr size_t kMaxBlockEntries = 65535;
 
 using TIndexEntries = std::vector<std::pair<std::string, std::vector<uint32_t>>>;
 
-// One block of entries that share their block id, in ascending key order.
+// One block of entries that share their block id, in ascending key order;
+// ECompressError for more entries than a block's counts code holds.
 std::string EncodeBlock(const TIndexEntries& entries);
 
 class TIndexWriter {

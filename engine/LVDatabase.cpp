@@ -15,6 +15,7 @@
 // the first 16 MiB.
 #include "LVDatabase.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "Coding.h"
@@ -47,22 +48,24 @@ namespace {
 std::string MakeNotice() {
     static const char* const kLines[12] = {
         "",
-        "Lexivar database and program Copyright (c) the Lexivar developers. All rights reserved.",
-        "The lexical data derive from WordNet 3.0, Copyright 2006 by Princeton University.",
+        "Lexivar database and program Copyright (c) the Lexivar developers.",
+        "The lexical data derive from WordNet 3.0, Copyright Princeton University.",
         "",
-        "THIS DATABASE AND PROGRAM ARE PROVIDED \"AS IS\" WITHOUT WARRANTY OF ANY KIND,",
-        "EXPRESS OR IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF",
-        "MERCHANTABILITY AND FITNESS FOR A PARTICULAR PURPOSE. THE ENTIRE RISK AS TO",
-        "THE QUALITY AND PERFORMANCE OF THE DATABASE AND PROGRAM IS WITH YOU.",
-        "IN NO EVENT SHALL THE RIGHTS HOLDERS BE LIABLE FOR ANY DAMAGES ARISING",
-        "OUT OF THE USE OF OR INABILITY TO USE THE DATABASE OR PROGRAM, EVEN IF",
-        "ADVISED OF THE POSSIBILITY OF SUCH DAMAGES. THE ACCURACY OF THE LEXICAL",
+        "THIS DATABASE AND PROGRAM ARE PROVIDED \"AS IS\" WITHOUT",
+        "WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING THE",
+        "WARRANTIES OF MERCHANTABILITY AND FITNESS FOR A PARTICULAR",
+        "PURPOSE. THE WHOLE RISK AS TO THEIR QUALITY AND PERFORMANCE",
+        "IS WITH YOU. IN NO EVENT SHALL THE RIGHTS HOLDERS BE LIABLE",
+        "FOR ANY DAMAGES ARISING FROM THE USE OF OR INABILITY TO USE",
+        "THE DATABASE OR THE PROGRAM. THE ACCURACY OF THE LEXICAL",
         "DATA IS NOT GUARANTEED."};
     std::string text;
     for (int i = 0; i < 12; ++i) {
         if (i) text += "\r\n";
         text += kLines[i];
     }
+    // Padded with spaces at the end of the last line.
+    if (text.size() > kNoticeLength) throw std::logic_error("notice text longer than its field");
     text.resize(kNoticeLength, ' ');
     return text;
 }
