@@ -17,40 +17,67 @@ namespace {
 
 const uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
 
-// Codes `body` after `context`, then `end` if it is a symbol, into the state's
-// stream without building the framed string.
-void EncodeFramed(TCoderState& state, uint8_t context, const std::string& body, int end, std::string& code) {
-    const uint8_t first[2] = {context, body.empty() ? static_cast<uint8_t>(end) : Bytes(body)[0]};
-    if (body.empty() && end == kNoStopSymbol) return;
+// One coded run of symbols: its model, the context before its first symbol
+// and the symbol that ends it, if any.
+struct TRun {
+    TModel Model;
+    uint8_t Context;
+    int End;
+    const char* Damaged;  // the error of a code that holds no such run
+};
+
+const TRun kKeyRun = {KeyModel, 0, 0, "Damaged key code"};
+const TRun kCountsRun = {CountModel, ' ', 0, "Damaged index counts code"};
+const TRun kKindsRun = {KindModel, kKindEnd, kKindEnd, "Damaged pointer codes"};
+const TRun kWordNumbersRun = {WordNumberModel, ' ', kNoStopSymbol, "Damaged pointer codes"};
+
+// Codes the run's context, `body` and its end into the state's stream
+// without building the framed string.
+void EncodeRun(TCoderState& state, const TRun& run, const std::string& body, std::string& code) {
+    state.Model = run.Model;
+    if (body.empty()) {
+        if (run.End == kNoStopSymbol) return;
+        const uint8_t only[2] = {run.Context, static_cast<uint8_t>(run.End)};
+        EncodeSymbols(state, only, 2, code);
+        return;
+    }
+    const uint8_t first[2] = {run.Context, Bytes(body)[0]};
     EncodeSymbols(state, first, 2, code);
-    if (body.empty()) return;
     EncodeSymbols(state, Bytes(body), body.size(), code);
-    if (end == kNoStopSymbol) return;
-    const uint8_t last[2] = {Bytes(body)[body.size() - 1], static_cast<uint8_t>(end)};
+    if (run.End == kNoStopSymbol) return;
+    const uint8_t last[2] = {Bytes(body)[body.size() - 1], static_cast<uint8_t>(run.End)};
     EncodeSymbols(state, last, 2, code);
 }
 
-// Decodes after `context` until the stop symbol or `limit` symbols; returns
-// them. A code that runs past its input raises `damaged`.
-std::string DecodeRun(TCoderState& state, const char* code, size_t size, uint8_t context, size_t limit,
-                      const char* damaged) {
-    std::string out(1, static_cast<char>(context));
-    state.OutputEnd = limit;
+// A fresh code of one run.
+std::string EncodeOne(const TRun& run, const std::string& body) {
+    TCoderState state;
+    std::string code;
+    EncodeRun(state, run, body, code);
+    FinishCode(state, code);
+    return code;
+}
+
+// Decodes the run from the state's stream: up to its end symbol, which must
+// come within `max` symbols, or exactly `max` symbols when it has none.
+std::string DecodeRun(TCoderState& state, const TRun& run, const char* code, size_t size, size_t max) {
+    state.Model = run.Model;
+    state.StopSymbol = run.End;
+    state.OutputEnd = run.End == kNoStopSymbol ? max : max + 1;
+    std::string out(1, static_cast<char>(run.Context));
     try {
         DecodeSymbols(state, reinterpret_cast<const uint8_t*>(code), size, out);
     } catch (const ECompressError&) {
-        throw ECompressError(damaged);
+        throw ECompressError(run.Damaged);
     }
     out.erase(0, 1);
+    if (out.size() > max) throw ECompressError(run.Damaged);
     return out;
 }
 
-// Decodes a run that must end in its stop symbol within `max` symbols.
-std::string DecodeTerminated(TCoderState& state, const char* code, size_t size, uint8_t context, size_t max,
-                             const char* damaged) {
-    std::string out = DecodeRun(state, code, size, context, max + 1, damaged);
-    if (out.size() > max) throw ECompressError(damaged);
-    return out;
+std::string DecodeOne(const TRun& run, const char* code, size_t size, size_t max) {
+    TCoderState state;
+    return DecodeRun(state, run, code, size, max);
 }
 
 void CheckSymbols(const std::string& s, unsigned lowest, unsigned highest, const char* what) {
@@ -58,8 +85,7 @@ void CheckSymbols(const std::string& s, unsigned lowest, unsigned highest, const
         if (c < lowest || c > highest) throw ECompressError(std::string(what) + " " + std::to_string(c) + " cannot be coded");
 }
 
-constexpr uint8_t kCountContext = ' ';
-constexpr uint8_t kWordNumberContext = ' ';
+bool IsKeyCharacter(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); }
 
 }  // namespace
 
@@ -67,26 +93,17 @@ std::string EncodeKey(const std::string& key) {
     if (key.size() > kMaxKeyLength) throw ECompressError("The key " + key + " is too long to code");
     std::string symbols = key;
     for (char& c : symbols) {
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')))
-            throw ECompressError("The key " + key + " holds a byte outside the key alphabet");
+        if (!IsKeyCharacter(c)) throw ECompressError("The key " + key + " holds a byte outside the key alphabet");
         c = static_cast<char>(c - kKeyCodeBase);
     }
-    TCoderState state;
-    state.Model = KeyModel;
-    std::string code;
-    EncodeFramed(state, 0, symbols, 0, code);
-    FinishCode(state, code);
-    return code;
+    return EncodeOne(kKeyRun, symbols);
 }
 
 std::string DecodeKey(const char* code, size_t size) {
-    TCoderState state;
-    state.Model = KeyModel;
-    state.StopSymbol = 0;
-    std::string key = DecodeTerminated(state, code, size, 0, kMaxKeyLength, "Damaged key code");
+    std::string key = DecodeOne(kKeyRun, code, size, kMaxKeyLength);
     for (char& c : key) {
         c = static_cast<char>(c + kKeyCodeBase);
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'))) throw ECompressError("Damaged key code");
+        if (!IsKeyCharacter(c)) throw ECompressError(kKeyRun.Damaged);
     }
     return key;
 }
@@ -94,20 +111,10 @@ std::string DecodeKey(const char* code, size_t size) {
 std::string EncodeCounts(const std::string& counts) {
     if (counts.size() > kMaxCounts) throw ECompressError("An index block cannot hold " + std::to_string(counts.size()) + " counts");
     CheckSymbols(counts, 1, kCountSymbols - 1, "The count");
-    TCoderState state;
-    state.Model = CountModel;
-    std::string code;
-    EncodeFramed(state, kCountContext, counts, 0, code);
-    FinishCode(state, code);
-    return code;
+    return EncodeOne(kCountsRun, counts);
 }
 
-std::string DecodeCounts(const char* code, size_t size) {
-    TCoderState state;
-    state.Model = CountModel;
-    state.StopSymbol = 0;
-    return DecodeTerminated(state, code, size, kCountContext, kMaxCounts, "Damaged index counts code");
-}
+std::string DecodeCounts(const char* code, size_t size) { return DecodeOne(kCountsRun, code, size, kMaxCounts); }
 
 std::string EncodePointerCodes(const std::string& kinds, const std::string& wordNumbers) {
     if (kinds.size() > kMaxPointers) throw ECompressError("A synset cannot hold " + std::to_string(kinds.size()) + " pointers");
@@ -116,11 +123,9 @@ std::string EncodePointerCodes(const std::string& kinds, const std::string& word
     CheckSymbols(kinds, 0, kKindEnd - 1, "The relation kind");
     CheckSymbols(wordNumbers, 0, kWordNumberSymbols - 1, "The word number");
     TCoderState state;
-    state.Model = KindModel;
     std::string code;
-    EncodeFramed(state, kKindEnd, kinds, kKindEnd, code);
-    state.Model = WordNumberModel;
-    EncodeFramed(state, kWordNumberContext, wordNumbers, kNoStopSymbol, code);
+    EncodeRun(state, kKindsRun, kinds, code);
+    EncodeRun(state, kWordNumbersRun, wordNumbers, code);
     FinishCode(state, code);
     return code;
 }
@@ -128,12 +133,7 @@ std::string EncodePointerCodes(const std::string& kinds, const std::string& word
 void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers) {
     if (kinds == nullptr || wordNumbers == nullptr) throw ECompressError("Pointer codes need both outputs");
     TCoderState state;
-    state.Model = KindModel;
-    state.StopSymbol = kKindEnd;
-    *kinds = DecodeTerminated(state, code, size, kKindEnd, kMaxPointers, "Damaged pointer codes");
+    *kinds = DecodeRun(state, kKindsRun, code, size, kMaxPointers);
     wordNumbers->clear();
-    if (kinds->empty()) return;
-    state.Model = WordNumberModel;
-    state.StopSymbol = kNoStopSymbol;
-    *wordNumbers = DecodeRun(state, code, size, kWordNumberContext, 2 * kinds->size(), "Damaged pointer codes");
+    if (!kinds->empty()) *wordNumbers = DecodeRun(state, kWordNumbersRun, code, size, 2 * kinds->size());
 }
