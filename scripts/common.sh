@@ -49,3 +49,15 @@ ensure_native_tools() {
   configure_tree native -DCMAKE_BUILD_TYPE=Release
   build_tree native "$@"
 }
+
+# The database of the native tree, built from WordNet by lvdbuild.
+DATABASE=$BUILD/native/lxvr17.lvd
+LVDBUILD=$BUILD/native/tools/lvdbuild/lvdbuild
+
+# Builds the database when it is missing or older than the builder.
+ensure_database() {
+  ensure_native_tools lvdbuild
+  if [ ! -f "$DATABASE" ] || [ "$LVDBUILD" -nt "$DATABASE" ]; then
+    "$LVDBUILD" -o "$DATABASE" >&2
+  fi
+}
