@@ -21,7 +21,10 @@ public:
     void BeginRow(TSuggestionRow row, const std::string& caption) override;
     void AddWord(const std::string& word) override;
 
-    const std::vector<TSuggestionLine>& Lines() const { return lines_; }
+    const std::vector<TSuggestionLine>& Lines() const& { return lines_; }
+    // From a temporary collector (a range-for over CollectNearMatches(...)
+    // .Lines()), the lines move out rather than dangle.
+    std::vector<TSuggestionLine> Lines() && { return std::move(lines_); }
     // The words of one row, empty when the search made no such row.
     std::vector<std::string> WordsOf(TSuggestionRow row) const;
 
