@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <set>
 #include <random>
 
 #include "ArithCoder.h"
@@ -140,10 +142,37 @@ TEST(KeyCode, RoundTripsInsideLongerBuffers) {
             const std::string buffer = code + RandomBytes(rng, 20);
             const std::string decoded = DecodeKey(buffer.data(), buffer.size());
             ASSERT_EQ(decoded, key);
+            ASSERT_EQ(DecodeKey(code.data(), code.size()), key);
             EXPECT_EQ(CodeLength(EncodeKey(decoded)), code.size());
         }
     }
     EXPECT_GT(trips, 2000);
+}
+
+// The index is built from these keys: every one must round-trip, fit the
+// reader's code buffer and keep the block order.
+TEST(KeyCode, WordNetKeysRoundTripInBlockOrder) {
+    std::set<std::string> keys;
+    for (const char* name : {"index.noun", "index.verb", "index.adj", "index.adv"}) {
+        std::ifstream in(std::string("/usr/share/wordnet/") + name);
+        if (!in) GTEST_SKIP() << "WordNet is not installed";
+        std::string line;
+        while (std::getline(in, line)) {
+            const std::string key = NormaliseKey(line.substr(0, line.find(' ')));
+            if (line[0] != ' ' && !key.empty()) keys.insert(key);
+        }
+    }
+    ASSERT_GT(keys.size(), 140000u);
+    size_t longest = 0;
+    unsigned previous = 0xFFFF;
+    for (const std::string& key : keys) {
+        const std::string code = EncodeKey(key);
+        ASSERT_EQ(DecodeKey(code.data(), code.size()), key);
+        ASSERT_LE(Prefix(code), previous) << key;
+        previous = Prefix(code);
+        longest = std::max(longest, code.size());
+    }
+    EXPECT_LE(longest, kMaxKeyCode + 2);
 }
 
 TEST(KeyCode, BadKeysAndDamagedCodesRaise) {
@@ -171,6 +200,7 @@ TEST(CountsCode, RoundTripsAndRejectsBadCounts) {
         const std::string buffer = code + RandomBytes(rng, 9);
         const std::string decoded = DecodeCounts(buffer.data(), buffer.size());
         ASSERT_EQ(decoded, counts);
+        ASSERT_EQ(DecodeCounts(code.data(), code.size()), counts);
         EXPECT_EQ(EncodeCounts(decoded).size(), code.size());
     }
     EXPECT_THROW(EncodeCounts(Bytes({1, 0})), ECompressError);
@@ -193,6 +223,8 @@ TEST(PointerCodes, RoundTripsBeforeTheirTargets) {
         ASSERT_EQ(k, kinds);
         ASSERT_EQ(w, numbers);
         EXPECT_EQ(EncodePointerCodes(k, w).size(), code.size());
+        DecodePointerCodes(code.data(), code.size(), &k, &w);
+        ASSERT_EQ(k + w, kinds + numbers);
     }
     std::string k, w;
     // All-one bits select kind 0 (the top of its own column) for ever.
