@@ -30,7 +30,13 @@ void AddSenses(TLVDatabase& database, TLookupReport& report, bool perSenseLists)
         TReportSense sense;
         sense.partOfSpeech = synset->Section;
         sense.word = synset->KeyWord;
-        sense.forms = database.Morpher->FormsText(sense.word, sense.partOfSpeech);
+        // The forms belong to the heading: ask the morpher (a scan of its
+        // lists) once per heading, as the window does.
+        const TReportSense* previous = report.senses.empty() ? nullptr : &report.senses.back();
+        if (previous && previous->word == sense.word && previous->partOfSpeech == sense.partOfSpeech)
+            sense.forms = previous->forms;
+        else
+            sense.forms = database.Morpher->FormsText(sense.word, sense.partOfSpeech);
         sense.definition = DefinitionText(synset->Gloss);
         report.senses.push_back(std::move(sense));
     }
