@@ -20,11 +20,11 @@ std::string TComboBox::Item(int index) const {
     return ItemText(CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<WPARAM>(index));
 }
 
-void TComboBox::Add(const std::string& item) {
+void TComboBox::AddItem(const std::string& item) {
     Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void TComboBox::Delete(int index) {
+void TComboBox::DeleteItem(int index) {
     if (index >= 0 && index < Count()) Send(CB_DELETESTRING, static_cast<WPARAM>(index));
 }
 

@@ -13,8 +13,8 @@ public:
     int Count() const;
     // Item index, or an empty string outside the list.
     std::string Item(int index) const;
-    void Add(const std::string& item);
-    void Delete(int index);
+    void AddItem(const std::string& item);
+    void DeleteItem(int index);
     void Clear();
     void SelectAll();
     void SetMaxLength(int length);

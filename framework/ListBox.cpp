@@ -25,11 +25,11 @@ std::vector<std::string> TListBox::Items() const {
 void TListBox::SetItems(const std::vector<std::string>& items) {
     BeginUpdate();
     Clear();
-    for (const std::string& item : items) Add(item);
+    for (const std::string& item : items) AddItem(item);
     EndUpdate();
 }
 
-void TListBox::Add(const std::string& item) {
+void TListBox::AddItem(const std::string& item) {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 

@@ -15,7 +15,7 @@ public:
     std::string Item(int index) const;
     std::vector<std::string> Items() const;
     void SetItems(const std::vector<std::string>& items);
-    void Add(const std::string& item);
+    void AddItem(const std::string& item);
     void Clear();
     // Selected item, -1 for none.
     int ItemIndex() const;

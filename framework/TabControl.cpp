@@ -31,13 +31,13 @@ std::string TTabControl::Caption(int index) const {
     return item.pszText;
 }
 
-int TTabControl::Add(const std::string& caption) {
+int TTabControl::AddTab(const std::string& caption) {
     int index = Count();
-    Insert(index, caption);
+    InsertTab(index, caption);
     return index;
 }
 
-void TTabControl::Insert(int index, const std::string& caption) {
+void TTabControl::InsertTab(int index, const std::string& caption) {
     std::string text = caption;
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
@@ -47,13 +47,13 @@ void TTabControl::Insert(int index, const std::string& caption) {
     Realign();
 }
 
-void TTabControl::Delete(int index) {
+void TTabControl::DeleteTab(int index) {
     if (index < 0 || index >= Count()) return;
     Send(TCM_DELETEITEM, static_cast<WPARAM>(index));
     Realign();
 }
 
-void TTabControl::Clear() {
+void TTabControl::ClearTabs() {
     Send(TCM_DELETEALLITEMS);
     Realign();
 }

@@ -13,10 +13,10 @@ public:
     int Count() const;
     // Caption of tab index, or an empty string outside the tabs.
     std::string Caption(int index) const;
-    int Add(const std::string& caption);
-    void Insert(int index, const std::string& caption);
-    void Delete(int index);
-    void Clear();
+    int AddTab(const std::string& caption);
+    void InsertTab(int index, const std::string& caption);
+    void DeleteTab(int index);
+    void ClearTabs();
     // Selected tab, -1 for none; setting it does not run OnChange.
     int TabIndex() const;
     void SetTabIndex(int index);
