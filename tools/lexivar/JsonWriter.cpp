@@ -83,27 +83,21 @@ void TJsonWriter::BeforeValue() {
     }
 }
 
-void TJsonWriter::BeginObject() {
+void TJsonWriter::Open(char bracket) {
     BeforeValue();
-    out_ << '{';
+    out_ << bracket;
     hasValue_.push_back(false);
 }
 
-void TJsonWriter::EndObject() {
+void TJsonWriter::Close(char bracket) {
     hasValue_.pop_back();
-    out_ << '}';
+    out_ << bracket;
 }
 
-void TJsonWriter::BeginArray() {
-    BeforeValue();
-    out_ << '[';
-    hasValue_.push_back(false);
-}
-
-void TJsonWriter::EndArray() {
-    hasValue_.pop_back();
-    out_ << ']';
-}
+void TJsonWriter::BeginObject() { Open('{'); }
+void TJsonWriter::EndObject() { Close('}'); }
+void TJsonWriter::BeginArray() { Open('['); }
+void TJsonWriter::EndArray() { Close(']'); }
 
 void TJsonWriter::Key(const std::string& name) {
     BeforeValue();
@@ -134,4 +128,14 @@ void TJsonWriter::StringArray(const std::vector<std::string>& values) {
     BeginArray();
     for (const std::string& value : values) String(value);
     EndArray();
+}
+
+void TJsonWriter::Member(const std::string& name, const std::string& value) {
+    Key(name);
+    String(value);
+}
+
+void TJsonWriter::Member(const std::string& name, const std::vector<std::string>& values) {
+    Key(name);
+    StringArray(values);
 }

@@ -27,8 +27,13 @@ public:
     void Bool(bool value);
     void Int(long long value);
     void StringArray(const std::vector<std::string>& values);
+    // Key and value in one.
+    void Member(const std::string& name, const std::string& value);
+    void Member(const std::string& name, const std::vector<std::string>& values);
 
 private:
+    void Open(char bracket);
+    void Close(char bracket);
     // Writes the comma that separates this value from the previous one.
     void BeforeValue();
 

@@ -15,14 +15,12 @@ const std::vector<std::string>& SynonymsOf(const std::vector<TRelationList>& lis
 // "synonyms" and "relations" of a set of lists: the Synonyms list apart, the
 // relation kinds as an object in tab order.
 void WriteLists(TJsonWriter& json, const std::vector<TRelationList>& lists) {
-    json.Key("synonyms");
-    json.StringArray(SynonymsOf(lists));
+    json.Member("synonyms", SynonymsOf(lists));
     json.Key("relations");
     json.BeginObject();
     for (const TRelationList& list : lists) {
         if (list.kind == kSynonymsKind) continue;
-        json.Key(RelationKindName(list.kind));
-        json.StringArray(list.words);
+        json.Member(RelationKindName(list.kind), list.words);
     }
     json.EndObject();
 }
@@ -32,33 +30,25 @@ void WriteLists(TJsonWriter& json, const std::vector<TRelationList>& lists) {
 void WriteJsonReport(const TLookupReport& report, std::ostream& out) {
     TJsonWriter json(out);
     json.BeginObject();
-    json.Key("word");
-    json.String(report.word);
+    json.Member("word", report.word);
     json.Key("found");
     json.Bool(report.found);
     json.Key("senses");
     json.BeginArray();
     for (const TReportSense& sense : report.senses) {
         json.BeginObject();
-        json.Key("pos");
-        json.String(PartOfSpeechName(sense.partOfSpeech));
-        json.Key("word");
-        json.String(sense.word);
-        json.Key("forms");
-        json.String(sense.forms);
-        json.Key("definition");
-        json.String(sense.definition);
+        json.Member("pos", PartOfSpeechName(sense.partOfSpeech));
+        json.Member("word", sense.word);
+        json.Member("forms", sense.forms);
+        json.Member("definition", sense.definition);
         WriteLists(json, sense.lists);
         json.EndObject();
     }
     json.EndArray();
     WriteLists(json, report.lists);
-    json.Key("nearest");
-    json.StringArray(report.nearest);
-    json.Key("derived");
-    json.StringArray(report.derived);
-    json.Key("try");
-    json.StringArray(report.tryWords);
+    json.Member("nearest", report.nearest);
+    json.Member("derived", report.derived);
+    json.Member("try", report.tryWords);
     json.EndObject();
     out << '\n';
 }
