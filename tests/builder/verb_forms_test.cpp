@@ -25,7 +25,8 @@ const char kAff[] =
 const char kDic[] =
     "20\n"
     "dream/DG\nkeep/G\nprove/DG\nproven\nset/G\nsetting\nburst/G\nbe\nbeing\ntravel/DG\n"
-    "hang/DG\nhung\nbend/DG\nbent\nhappy/RT\ntall/RT\ncost/DG\nstopped\nstopping\nstop\n";
+    "hang/DG\nhung\nbend/DG\nbent\nhappy/RT\ntall/RT\ncost/DG\nstopped\nstopping\nstop\n"
+    "quit\nquitted\nquitting\n";
 
 const THunspellWords& Words() {
     static const THunspellWords words(kAff, kDic);
@@ -33,7 +34,7 @@ const THunspellWords& Words() {
 }
 
 const TWordMorpher& Regular() {
-    static const TWordMorpher regular("", "", "", "", ListText({"STOP", "SET"}));
+    static const TWordMorpher regular("", "", "", "", ListText({"QUIT", "SET", "STOP"}));
     return regular;
 }
 
@@ -92,6 +93,7 @@ TEST(CompleteVerbLine, FillsWhatWordNetLeavesToTheRules) {
     // A participle alone: the past is the attested regular one.
     EXPECT_EQ(Line("prove", {"proven"}), "PROVE,PROVED,PROVEN,PROVING,PROVES");
     EXPECT_EQ(Line("run", {"ran", "running"}), "RUN,RAN,RUN,RUNNING,RUNS");
+    EXPECT_EQ(Line("spin", {"spinning", "spun"}), "SPIN,SPUN,SPUN,SPINNING,SPINS");
     EXPECT_EQ(Line("give up", {"gave up", "given up"}), "GIVEUP,GAVE UP,GIVEN UP,GIVING UP,GIVES UP");
     // be keeps its e before -ing, and its present forms follow the others.
     EXPECT_EQ(Line("be", {"am", "are", "been", "is", "was", "were"}),
@@ -100,6 +102,7 @@ TEST(CompleteVerbLine, FillsWhatWordNetLeavesToTheRules) {
 
 TEST(CompleteVerbLine, PastAndParticipleEqualToTheBase) {
     EXPECT_EQ(Line("set", {"setting"}), "SET,SET,SET,SETTING,SETS");
+    EXPECT_EQ(Line("quit", {"quitted", "quitting"}), "QUIT,QUIT,QUIT,QUITTING,QUITS,QUITTED");
     TVerbLine burst = UnchangedPastLine("burst", Regular(), Words());
     EXPECT_EQ(VerbLineText(burst), "BURST,BURST,BURST,BURSTING,BURSTS");
     // The verb itself always; a regular past the dictionary knows follows.

@@ -51,6 +51,14 @@ struct TFormContext {
     const TWordMorpher& regular;
 };
 
+// Another listed form that is neither -ing nor -s, so that one of the two
+// can be the past: spun alone is both past and participle.
+bool HasPastLikePartner(const TFormContext& c) {
+    for (const std::string& other : c.forms)
+        if (other != c.form && !EndsWith(other, "ing") && !EndsWith(other, "s")) return true;
+    return false;
+}
+
 struct TFormRule {
     const char* what;
     bool (*applies)(const TFormContext&);
@@ -79,9 +87,13 @@ const TFormRule kFormRules[] = {
     {"a where another form has u: began beside begun",
      [](const TFormContext& c) { return HasVowelPartner(c.form, c.forms, 'a', 'u'); },
      TVerbRole::Past},
-    {"ends in -n or -ne, but not -an: eaten, gone, borne",
+    {"the base plus -n or -en: proven, beaten, sewn",
+     [](const TFormContext& c) { return c.form == c.base + "n" || c.form == c.base + "en"; },
+     TVerbRole::Participle},
+    {"ends in -n or -ne, not -an, beside another past-like form: eaten, gone, borne",
      [](const TFormContext& c) {
-         return (EndsWith(c.form, "n") || EndsWith(c.form, "ne")) && !EndsWith(c.form, "an");
+         return (EndsWith(c.form, "n") || EndsWith(c.form, "ne")) && !EndsWith(c.form, "an") &&
+                HasPastLikePartner(c);
      },
      TVerbRole::Participle},
     {"anything else is a past tense", [](const TFormContext&) { return true; }, TVerbRole::Past},
@@ -187,6 +199,14 @@ TVerbLine CompleteVerbLine(const std::string& base, const std::vector<std::strin
     const std::string baseHead = Head(base);
     const std::string regularPast = regular.VerbForm(base, 3);
     const bool regularPastAttested = attested(regularPast);
+
+    // quit and bet keep the base as their past where WordNet lists only the
+    // regular one (quitted, betted); that one follows.
+    if (IsUnchangedVerb(baseHead, true, words) &&
+        std::all_of(pasts.begin(), pasts.end(), [&](const std::string& p) { return p == regularPast; })) {
+        rest.insert(rest.end(), pasts.begin(), pasts.end());
+        pasts.clear();
+    }
 
     TVerbLine line;
     line.base = base;
