@@ -54,16 +54,6 @@ TEST(TextPrinter, HeadingPerWordAndPartOfSpeechWithNumberingRestarting) {
               "Type of: travel, move\n");
 }
 
-TEST(TextPrinter, NumbersKeepTheirColumnPastNine) {
-    TLookupReport report;
-    report.word = "x";
-    report.found = true;
-    for (int i = 0; i < 10; ++i) report.senses.push_back(Sense(3, "x", "", "D"));
-    std::string text = Text(report);
-    EXPECT_NE(text.find("\n  9. D\n 10. D\n"), std::string::npos) << text;
-    EXPECT_EQ(text.substr(text.size() - 7), " 10. D\n");  // no lists, no blank line
-}
-
 TEST(TextPrinter, NotFoundShowsTheMessageTheRowsAndTheNearestWords) {
     TLookupReport report;
     report.word = "unkindnesss";
