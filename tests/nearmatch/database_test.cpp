@@ -88,6 +88,14 @@ TEST_F(NearMatchOnDatabase, ShortWordsGetOnlyTheMessage) {
     EXPECT_TRUE(Rows("a").empty());
 }
 
+TEST_F(NearMatchOnDatabase, OddBytesAndLongWordsAreHandled) {
+    const std::string odd[] = {std::string("re\0ieve", 7), "\xff\xfe\xfdness", "   ", "un-happiness",
+                               "caf\xe9s", std::string(259, 'e'), std::string(260, 'z') + "tion"};
+    for (const std::string& word : odd) EXPECT_NO_THROW(Rows(word)) << word.size();
+    // Punctuation stays in the candidates; the lookup's keys drop it.
+    EXPECT_EQ(Rows("un-happiness"), (Words{"May be derived from un-happy -happy"}));
+}
+
 TEST_F(NearMatchOnDatabase, NoWordIsOfferedTwice) {
     for (const char* word : {"recieve", "begining", "commitee", "unhappiness", "seperate",
                              "occured", "definately", "tommorow", "goed", "childs"}) {
