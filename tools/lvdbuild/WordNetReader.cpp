@@ -43,7 +43,7 @@ public:
 
 private:
     std::istringstream in_;
-    const std::string& line_;
+    std::string line_;  // for the error message; may be parsed from a temporary
     const char* what_;
 };
 
