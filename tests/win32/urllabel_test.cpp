@@ -106,6 +106,11 @@ TEST_F(ShellTest, OpenWebAddressMarksBareHosts) {
     ClearBrowserLog();
     OpenWebAddress("http://www.example.com/2/lookupfree.pl?" + EncodeQuery("rock 'n' roll"));
     EXPECT_EQ("http://www.example.com/2/lookupfree.pl?rock%20'n'%20roll\n", WaitForBrowserLog());
+    // The tray's web search hands the word over as typed (WebAddressToOpen's
+    // native tests check that); Wine's browser launcher then encodes the space.
+    ClearBrowserLog();
+    OpenWebAddress("http://www.example.com/2/wdfree.pl?ice cream");
+    EXPECT_EQ("http://www.example.com/2/wdfree.pl?ice%20cream\n", WaitForBrowserLog());
 }
 
 }  // namespace
