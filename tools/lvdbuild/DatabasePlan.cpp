@@ -11,6 +11,10 @@
 
 TDatabasePlan PlanDatabase(const TBuildSources& sources) {
     TDatabasePlan plan;
+    // The limits first, so that the report shows each even when nothing met it.
+    for (const char* group : {limitgroup::kShedPointers, limitgroup::kWordNumbers,
+                              limitgroup::kCutSenses, limitgroup::kCutGlosses})
+        plan.report.SetCount(group, 0);
     TWordNet wordNet = ReadWordNet(sources.wordNetDir);
     plan.synsets = PlanSynsets(wordNet, plan.report);
     plan.index = PlanIndex(wordNet, plan.synsets, plan.report);

@@ -95,7 +95,7 @@ void CutText(TPlannedSynset& synset, TBuildReport& report) {
     if (excess > synset.gloss.size())
         throw ELVError("The words of " + SynsetName(synset) + " alone are too long to store");
     synset.gloss.erase(synset.gloss.size() - excess);
-    report.AddItem("glosses cut to fit " + std::to_string(kMaxTextLength) + " characters",
+    report.AddItem(limitgroup::kCutGlosses,
                    SynsetName(synset) + ": " + std::to_string(excess) + " characters cut");
 }
 
@@ -113,7 +113,7 @@ std::string ShedUntilFits(TPlannedSynset& synset, TBuildReport& report) {
         }
         size_t i = PointerToShed(synset.pointers);
         const TPlannedPointer& p = synset.pointers[i];
-        report.AddItem("pointers shed from records over " + std::to_string(kMaxRecordLength) + " bytes",
+        report.AddItem(limitgroup::kShedPointers,
                        SynsetName(synset) + ": " + p.symbol + " " + p.targetName);
         synset.pointers.erase(synset.pointers.begin() + static_cast<std::ptrdiff_t>(i));
     }
@@ -121,7 +121,7 @@ std::string ShedUntilFits(TPlannedSynset& synset, TBuildReport& report) {
 
 void CutSenses(const std::string& key, std::vector<uint32_t>& pointers, TBuildReport& report) {
     if (pointers.size() <= kMaxEntryPointers) return;
-    report.AddItem("senses cut from keys with more than " + std::to_string(kMaxEntryPointers),
+    report.AddItem(limitgroup::kCutSenses,
                    key + ": " + std::to_string(pointers.size() - kMaxEntryPointers) + " of " +
                        std::to_string(pointers.size()));
     pointers.resize(kMaxEntryPointers);

@@ -16,6 +16,14 @@ class TBuildReport;
 constexpr uint8_t kMaxWordNumber = 27;
 constexpr uint64_t kMaxAreaSize = uint64_t(1) << 24;
 
+// The report's groups of dropped and cut items, one per limit.
+namespace limitgroup {
+constexpr char kShedPointers[] = "pointers shed from records over 2048 bytes";
+constexpr char kWordNumbers[] = "pointers with word numbers above 27 dropped";
+constexpr char kCutSenses[] = "senses cut from keys with more than 128";
+constexpr char kCutGlosses[] = "glosses cut to fit 3000 characters";
+}  // namespace limitgroup
+
 // A pointer as planned: the record pointer (Target filled in once records
 // are placed), its WordNet symbol, and the index of its target synset.
 struct TPlannedPointer {

@@ -28,7 +28,7 @@ void MapPointers(const TWnSynset& source, const TSynsetPlan& plan, TPlannedSynse
             continue;
         }
         if (p.sourceWord > kMaxWordNumber || p.targetWord > kMaxWordNumber) {
-            report.AddItem("pointers with word numbers above " + std::to_string(kMaxWordNumber) + " dropped",
+            report.AddItem(limitgroup::kWordNumbers,
                            what + " (words " + std::to_string(p.sourceWord) + "/" +
                                std::to_string(p.targetWord) + ")");
             continue;
