@@ -3,10 +3,12 @@
 #include <set>
 #include <string>
 
+#include "MessageBox.h"
+
 namespace {
 
 void ShowExceptionBox(const std::exception& error) {
-    MessageBoxA(nullptr, error.what(), "Lexivar", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ShowMessageBox(error.what(), MB_OK | MB_ICONERROR);
 }
 
 TExceptionHandler& CurrentHandler() {

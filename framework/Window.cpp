@@ -137,6 +137,15 @@ LRESULT TWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             auto defaultBrush = reinterpret_cast<HBRUSH>(DefaultProc(message, wParam, lParam));
             return reinterpret_cast<LRESULT>(child->CtlColor(reinterpret_cast<HDC>(wParam), defaultBrush));
         }
+        case WM_TIMER: {
+            auto timer = timers_.find(wParam);
+            if (timer == timers_.end()) break;
+            // One shot: forget the timer before running it, which may start another.
+            std::function<void()> handler = std::move(timer->second);
+            StopTimer(wParam);
+            if (handler) handler();
+            return 0;
+        }
         case WM_SIZE:
             Realign();
             Resize();
@@ -512,4 +521,16 @@ std::string TWindow::ItemText(UINT lengthMessage, UINT textMessage, WPARAM index
     length = Send(textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(length < 0 ? 0 : std::min(static_cast<std::size_t>(length), text.size() - 1));
     return text;
+}
+
+UINT_PTR TWindow::StartTimer(UINT ms, std::function<void()> handler) {
+    if (!hwnd_) throw EWin32Error("Cannot start a timer without a window");
+    UINT_PTR id = nextTimerId_++;
+    if (!::SetTimer(hwnd_, id, ms, nullptr)) throw EWin32Error("Cannot start a timer");
+    timers_[id] = std::move(handler);
+    return id;
+}
+
+void TWindow::StopTimer(UINT_PTR id) {
+    if (timers_.erase(id) && hwnd_) KillTimer(hwnd_, id);
 }

@@ -124,6 +124,11 @@ public:
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Runs handler once, ms milliseconds from now, from this window's
+    // messages; returns the timer's id for StopTimer.
+    UINT_PTR StartTimer(UINT ms, std::function<void()> handler);
+    void StopTimer(UINT_PTR id);
+
     // Handles a message, typically a private one (WM_USER + n) or a
     // registered one, before any other handling of it.
     void OnMessage(UINT message, TMessageHandler handler);
@@ -212,4 +217,6 @@ private:
     HCURSOR cursor_ = nullptr;
     TPopupMenu* popupMenu_ = nullptr;
     std::map<UINT, TMessageHandler> handlers_;
+    std::map<UINT_PTR, std::function<void()>> timers_;
+    UINT_PTR nextTimerId_ = 1;
 };

@@ -197,6 +197,28 @@ TEST_F(FrameworkTest, PrivateMessagesReachTheirHandlers) {
     EXPECT_EQ(2u, received.size());
 }
 
+TEST_F(FrameworkTest, OneShotTimersRunOnceUnlessStopped) {
+    TForm form;
+    int fired = 0;
+    int stoppedFired = 0;
+    form.StartTimer(10, [&] { ++fired; });
+    UINT_PTR stopped = form.StartTimer(10, [&] { ++stoppedFired; });
+    form.StopTimer(stopped);
+    ASSERT_TRUE(PumpUntil([&] { return fired == 1; }, 2000));
+    Sleep(50);
+    PumpMessages();
+    EXPECT_EQ(1, fired);
+    EXPECT_EQ(0, stoppedFired);
+
+    // A timer may start the next one from its handler.
+    int chain = 0;
+    std::function<void()> next = [&] {
+        if (++chain < 3) form.StartTimer(1, next);
+    };
+    form.StartTimer(1, next);
+    EXPECT_TRUE(PumpUntil([&] { return chain == 3; }, 2000));
+}
+
 TEST_F(FrameworkTest, ClipboardTextRoundTrip) {
     SetClipboardText("");
     EXPECT_EQ("", ClipboardText());
