@@ -236,7 +236,7 @@ TEST(PointerCodes, RoundTripsBeforeTheirTargets) {
 // decodes back the same.
 TEST(Codecs, ArbitraryBytesDecodeBoundedly) {
     std::mt19937 rng(5);
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 20000; ++round) {
         const std::string bytes = RandomBytes(rng, rng() % 24);
         try {
             const std::string key = DecodeKey(bytes.data(), bytes.size());
