@@ -80,7 +80,9 @@ public:
 
     // Writes the tail (directory, morphology lists, notice) and the trailer
     // of a database being built, with TailStart set to the stream's
-    // position, then cuts the stream there. Index and Morpher must exist.
+    // position, then cuts the stream there. Index (its Directory filled by
+    // TIndexWriter::WriteBlocks) and Morpher must exist, and Trailer must
+    // hold the SectionEnd values and IndexStart recorded while writing.
     virtual void WriteTail(TStream& stream);
 
     // Loads the directory and the morphology lists once. On a damaged file
