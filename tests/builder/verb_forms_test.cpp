@@ -26,7 +26,7 @@ const char kDic[] =
     "20\n"
     "dream/DG\nkeep/G\nprove/DG\nproven\nset/G\nsetting\nburst/G\nbe\nbeing\ntravel/DG\n"
     "hang/DG\nhung\nbend/DG\nbent\nhappy/RT\ntall/RT\ncost/DG\nstopped\nstopping\nstop\n"
-    "quit\nquitted\nquitting\n";
+    "quit\nquitted\nquitting\nhoe/DG\nhoeing\ndye/D\ndyeing\ndie/D\ndying\nmake/G\n";
 
 const THunspellWords& Words() {
     static const THunspellWords words(kAff, kDic);
@@ -103,13 +103,17 @@ TEST(CompleteVerbLine, FillsWhatWordNetLeavesToTheRules) {
 TEST(CompleteVerbLine, PastAndParticipleEqualToTheBase) {
     EXPECT_EQ(Line("set", {"setting"}), "SET,SET,SET,SETTING,SETS");
     EXPECT_EQ(Line("quit", {"quitted", "quitting"}), "QUIT,QUIT,QUIT,QUITTING,QUITS,QUITTED");
-    TVerbLine burst = UnchangedPastLine("burst", Regular(), Words());
-    EXPECT_EQ(VerbLineText(burst), "BURST,BURST,BURST,BURSTING,BURSTS");
+    EXPECT_EQ(Line("burst", {}), "BURST,BURST,BURST,BURSTING,BURSTS");
     // The verb itself always; a regular past the dictionary knows follows.
-    EXPECT_EQ(VerbLineText(UnchangedPastLine("cost", Regular(), Words())),
-              "COST,COST,COST,COSTING,COSTS,COSTED");
-    EXPECT_TRUE(UnchangedPastLine("dream", Regular(), Words()).base.empty());
-    EXPECT_TRUE(UnchangedPastLine("burst out", Regular(), Words()).base.empty());
+    EXPECT_EQ(Line("cost", {}), "COST,COST,COST,COSTING,COSTS,COSTED");
+    EXPECT_TRUE(IsRegular(CompleteVerbLine("dream", {}, Regular(), Words()), Regular()));
+}
+
+TEST(CompleteVerbLine, KeepsTheEThatTheDictionaryKeeps) {
+    EXPECT_EQ(Line("hoe", {}), "HOE,HOED,HOED,HOEING,HOES");
+    // dying belongs to die; dye keeps its e.
+    EXPECT_EQ(Line("dye", {}), "DYE,DYED,DYED,DYEING,DYES");
+    EXPECT_TRUE(IsRegular(CompleteVerbLine("make", {}, Regular(), Words()), Regular()));
 }
 
 TEST(CompleteVerbLine, LinesTheRulesAlreadyMakeAreNotNeeded) {

@@ -70,10 +70,11 @@ std::string VerbExceptions(const TWordNet& wordNet, const TWordMorpher& regular,
         TVerbLine line = CompleteVerbLine(base, groups.forms[base], regular, words);
         if (!IsRegular(line, regular)) lines.push_back(VerbLineText(line));
     }
+    // Verbs WordNet lists no form of may still need a line: burst, hoe.
     for (const TWnIndexEntry& verb : wordNet.index[1]) {
-        if (groups.forms.count(verb.lemma)) continue;
-        TVerbLine line = UnchangedPastLine(verb.lemma, regular, words);
-        if (!line.base.empty()) lines.push_back(VerbLineText(line));
+        if (groups.forms.count(verb.lemma) || verb.lemma.find(' ') != std::string::npos) continue;
+        TVerbLine line = CompleteVerbLine(verb.lemma, {}, regular, words);
+        if (!IsRegular(line, regular)) lines.push_back(VerbLineText(line));
     }
     return ListText(lines);
 }
@@ -91,20 +92,38 @@ std::string NounExceptions(const TWordNet& wordNet) {
 // the first, which only the search for base forms reads. Lines whose forms
 // are the regular ones become stems instead.
 void AdjectiveLists(const TWordNet& wordNet, const THunspellWords& words, TMorphLists& lists) {
-    TFormGroups groups = GroupByBase(wordNet.exceptions[2]);
+    // adv.exc lists forms of words that are adjectives too (well: best).
+    std::set<std::string> adjectives;
+    for (const TWnIndexEntry& adjective : wordNet.index[2]) adjectives.insert(adjective.lemma);
+    std::vector<TWnException> exceptions = wordNet.exceptions[2];
+    for (const TWnException& e : wordNet.exceptions[3]) {
+        TWnException adjectival{e.form, {}};
+        for (const std::string& base : e.bases)
+            if (adjectives.count(base)) adjectival.bases.push_back(base);
+        if (!adjectival.bases.empty()) exceptions.push_back(adjectival);
+    }
+    TFormGroups groups = GroupByBase(exceptions);
     std::vector<std::string> lines;
     std::set<std::string> stems;
     for (const std::string& base : groups.bases) {
         std::vector<std::string> comparatives, superlatives;
         for (const std::string& form : groups.forms[base])
             (EndsWith(form, "st") ? superlatives : comparatives).push_back(form);
-        // A missing form is the regular one where the dictionary knows it,
-        // else none (good, better, and no "goodest").
+        // A missing form is the one the other makes (farther: farthest) or
+        // the regular one, where the dictionary knows it; else none (no
+        // "goodest" beside better).
         TAdjectiveForms regular = RegularAdjectiveForms(base);
-        if (comparatives.empty() && words.Has(regular.comparative))
-            comparatives.push_back(regular.comparative);
-        if (superlatives.empty() && words.Has(regular.superlative))
-            superlatives.push_back(regular.superlative);
+        auto fill = [&words](std::vector<std::string>& forms, const std::vector<std::string>& others,
+                             const char* from, const char* to, const std::string& regularForm) {
+            if (!forms.empty()) return;
+            for (const std::string& other : others) {
+                std::string made = Minus(other, std::string(from).size()) + to;
+                if (EndsWith(other, from) && words.Has(made)) forms.push_back(made);
+            }
+            if (forms.empty() && words.Has(regularForm)) forms.push_back(regularForm);
+        };
+        fill(superlatives, comparatives, "er", "est", regular.superlative);
+        fill(comparatives, superlatives, "est", "er", regular.comparative);
         if (comparatives.size() == 1 && superlatives.size() == 1 && !regular.stem.empty() &&
             comparatives[0] == regular.comparative && superlatives[0] == regular.superlative) {
             stems.insert(UpperCase(regular.stem));

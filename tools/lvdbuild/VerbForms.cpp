@@ -137,14 +137,22 @@ bool IsUnchangedVerb(const std::string& base, bool regularPastAttested,
     return false;
 }
 
+// Endings whose e stays before -ing (hoeing, dyeing, singeing) even where
+// dropping it makes another verb's form (dying, singing).
+const char* const kKeptE[] = {"ee", "oe", "ye", "inge"};
+
 // The regular present participle, or the one that keeps its e (being,
-// seeing, fleeing) when only that is attested.
+// seeing, hoeing) where the dictionary knows that one.
 std::string RegularPresentParticiple(const std::string& base, const TWordMorpher& regular,
                                      const THunspellWords& words) {
     std::string form = regular.VerbForm(base, 5);
+    const std::string head = Head(base);
     size_t space = base.find(' ');
-    std::string kept = Head(base) + "ing" + (space == std::string::npos ? "" : base.substr(space));
-    return !words.Has(Head(form)) && words.Has(Head(kept)) ? kept : form;
+    std::string kept = head + "ing" + (space == std::string::npos ? "" : base.substr(space));
+    if (kept == form || !words.Has(Head(kept))) return form;
+    bool keepsE = !words.Has(Head(form));
+    for (const char* ending : kKeptE) keepsE = keepsE || EndsWith(head, ending);
+    return keepsE ? kept : form;
 }
 
 // The first listed form, unless the dictionary knows only the regular one;
@@ -243,14 +251,6 @@ TVerbLine CompleteVerbLine(const std::string& base, const std::vector<std::strin
     for (size_t i = 1; i < participles.size(); ++i) AddAlso(line, participles[i]);
     for (const std::string& form : rest) AddAlso(line, form);
     return line;
-}
-
-TVerbLine UnchangedPastLine(const std::string& base, const TWordMorpher& regular,
-                            const THunspellWords& words) {
-    if (base.find(' ') != std::string::npos ||
-        !IsUnchangedVerb(base, words.Has(regular.VerbForm(base, 3)), words))
-        return TVerbLine();
-    return CompleteVerbLine(base, {}, regular, words);
 }
 
 bool IsRegular(const TVerbLine& line, const TWordMorpher& regular) {

@@ -29,15 +29,10 @@ struct TVerbLine {
     std::vector<std::string> also;  // further forms, shown after ", also "
 };
 
-// The complete line of base from its listed forms (WordNet's order).
+// The complete line of base from its listed forms (WordNet's order; none
+// for a verb WordNet lists nothing of, such as burst or hoe).
 TVerbLine CompleteVerbLine(const std::string& base, const std::vector<std::string>& forms,
                            const TWordMorpher& regular, const THunspellWords& words);
-
-// The line for a verb that WordNet does not list but whose past and
-// participle are the base itself (burst, cast, spread); empty base if the
-// verb is not one.
-TVerbLine UnchangedPastLine(const std::string& base, const TWordMorpher& regular,
-                            const THunspellWords& words);
 
 // True when the regular rules alone give every form of the line, so that
 // the morphology needs no line for it.

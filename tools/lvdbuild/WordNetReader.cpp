@@ -162,7 +162,7 @@ TWordNet ReadWordNet(const std::string& dir) {
         wn.synsets[s] = ReadLines(dir + "/data." + name,
                                   [s](const std::string& line) { return ParseDataLine(line, s); });
         wn.index[s] = ReadLines(dir + "/index." + name, ParseIndexLine);
-        if (s < 3) wn.exceptions[s] = ReadLines(dir + "/" + name + ".exc", ParseExceptionLine);
+        wn.exceptions[s] = ReadLines(dir + "/" + name + ".exc", ParseExceptionLine);
     }
     return wn;
 }

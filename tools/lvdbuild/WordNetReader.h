@@ -41,8 +41,8 @@ struct TWnException {
 struct TWordNet {
     std::array<std::vector<TWnSynset>, kWordNetSections> synsets;
     std::array<std::vector<TWnIndexEntry>, kWordNetSections> index;
-    // noun.exc, verb.exc, adj.exc
-    std::array<std::vector<TWnException>, 3> exceptions;
+    // noun.exc, verb.exc, adj.exc, adv.exc
+    std::array<std::vector<TWnException>, kWordNetSections> exceptions;
 };
 
 // Underscores become spaces and an adjective's position marker ("(a)",
