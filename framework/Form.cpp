@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include <algorithm>
+
 #include "Application.h"
 #include "Button.h"
 #include "KeyPreview.h"
@@ -15,11 +17,21 @@ TForm::TForm(HWND owner, DWORD style) : TWindow(nullptr), owner_(owner) {
     CreateHandle(kFormClass, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, owner);
 }
 
-void TForm::SetClientSize(int width, int height) {
-    RECT rect = {0, 0, width, height};
+RECT TForm::FrameFor(int clientWidth, int clientHeight) const {
+    RECT rect = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&rect, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+    return rect;
+}
+
+void TForm::SetClientSize(int width, int height) {
+    RECT rect = FrameFor(width, height);
     TBounds b = Bounds();
     SetBounds(b.left, b.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void TForm::SetMinClientSize(int width, int height) {
+    minClientWidth_ = width;
+    minClientHeight_ = height;
 }
 
 void TForm::CenterOnScreen() {
@@ -112,6 +124,14 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 FocusControl(GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0));
             }
             return 0;
+        case WM_GETMINMAXINFO: {
+            RECT frame = FrameFor(minClientWidth_, minClientHeight_);
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            LRESULT result = TWindow::WndProc(message, wParam, lParam);
+            if (minClientWidth_ > 0) info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, frame.right - frame.left);
+            if (minClientHeight_ > 0) info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, frame.bottom - frame.top);
+            return result;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();

@@ -17,6 +17,8 @@ public:
     explicit TForm(HWND owner = nullptr, DWORD style = WS_OVERLAPPEDWINDOW);
 
     void SetClientSize(int width, int height);
+    // The user cannot size the client area below this.
+    void SetMinClientSize(int width, int height);
     void CenterOnScreen();
 
     void Show();
@@ -45,6 +47,7 @@ protected:
 
 private:
     bool PreTranslate(MSG& msg);
+    RECT FrameFor(int clientWidth, int clientHeight) const;
     void FocusControl(HWND control);
 
     HWND owner_;
@@ -53,4 +56,6 @@ private:
     int modalResult_ = mrNone;
     TButton* defaultButton_ = nullptr;
     HWND lastFocus_ = nullptr;
+    int minClientWidth_ = 0;
+    int minClientHeight_ = 0;
 };

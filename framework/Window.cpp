@@ -483,6 +483,10 @@ void TWindow::SetFocus() {
     if (hwnd_) ::SetFocus(hwnd_);
 }
 
+void TWindow::SendToBack() {
+    if (hwnd_) SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool TWindow::Focused() const {
     return hwnd_ && GetFocus() == hwnd_;
 }

@@ -107,6 +107,8 @@ public:
     void SetEnabled(bool enabled);
     void SetFocus();
     bool Focused() const;
+    // Puts the window last among its siblings: drawn under them, last in the tab order.
+    void SendToBack();
 
     const TFont& Font() const { return font_; }
     void SetFont(const TFont& font);

@@ -93,6 +93,13 @@ TEST_F(FrameworkTest, AlignedChildrenShareTheClientAreaInAlignOrder) {
     right.SetVisible(false);
     EXPECT_BOUNDS(left, 0, 0, 500, 400);
 
+    // A form is not sized below its minimum client size.
+    form.SetMinClientSize(300, 250);
+    form.SetBounds(0, 0, 10, 10);
+    EXPECT_EQ(300, form.ClientWidth());
+    EXPECT_EQ(250, form.ClientHeight());
+    form.SetClientSize(500, 400);
+
     // Dragging the splitter resizes the control above it, within the minimum sizes.
     splitter.SetMinSize(50);
     EXPECT_EQ(&defs, splitter.Target());
@@ -120,6 +127,11 @@ TEST_F(FrameworkTest, NotificationsAreReflectedToTheControlsObject) {
                reinterpret_cast<LPARAM>(button.Handle()));
     EXPECT_EQ(2, clicks);
     // A notification from a window that is not ours is left alone.
+    // Tab order follows the z-order: SendToBack moves a control last.
+    auto& other = panel.Add<TButton>("&Close");
+    EXPECT_EQ(other.Handle(), GetWindow(button.Handle(), GW_HWNDNEXT));
+    button.SendToBack();
+    EXPECT_EQ(button.Handle(), GetWindow(other.Handle(), GW_HWNDNEXT));
     HWND foreign = CreateWindowExA(0, "BUTTON", "x", WS_CHILD, 0, 0, 1, 1, panel.Handle(), nullptr, nullptr, nullptr);
     panel.Send(WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(foreign));
     EXPECT_EQ(2, clicks);
