@@ -64,6 +64,16 @@ private:
     F f_;
 };
 
+// The combo box's window reaches down over the room of its closed list,
+// which it never paints; clipped to the field, nothing shows there.
+void ClipToField(TComboBox& combo) {
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(combo.Handle(), &info)) return;
+    const int height = info.rcButton.bottom + info.rcButton.top;
+    SetWindowRgn(combo.Handle(), CreateRectRgn(0, 0, combo.Width(), height), TRUE);
+}
+
 }  // namespace
 
 COLORREF ChooseSelectionColor(COLORREF highlight, COLORREF window, COLORREF highlightText, COLORREF windowText) {
@@ -661,6 +671,7 @@ void TLVForm::DefsResize() {
 
 void TLVForm::Panel5Resize() {
     KeyWord.SetWidth(Panel5.Width() - KeyWord.Left());
+    ClipToField(KeyWord);
 }
 
 void TLVForm::AddToHistory() {
