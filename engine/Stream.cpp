@@ -55,11 +55,18 @@ bool SeekTo(std::FILE* f, int64_t pos, int whence) {
 }  // namespace
 
 TFileStream::TFileStream(const std::string& fileName, bool forWriting) : name_(fileName) {
+    // For writing, an existing file is opened as it is ("r+b"); only a
+    // missing one is created, so opening a database never empties it.
 #ifdef _WIN32
-    file_ = forWriting ? _fsopen(fileName.c_str(), "w+b", _SH_DENYRW)
-                       : _fsopen(fileName.c_str(), "rb", _SH_DENYWR);
+    if (forWriting) {
+        file_ = _fsopen(fileName.c_str(), "r+b", _SH_DENYRW);
+        if (!file_ && errno == ENOENT) file_ = _fsopen(fileName.c_str(), "w+b", _SH_DENYRW);
+    } else {
+        file_ = _fsopen(fileName.c_str(), "rb", _SH_DENYWR);
+    }
 #else
-    file_ = std::fopen(fileName.c_str(), forWriting ? "w+b" : "rb");
+    file_ = std::fopen(fileName.c_str(), forWriting ? "r+b" : "rb");
+    if (!file_ && forWriting && errno == ENOENT) file_ = std::fopen(fileName.c_str(), "w+b");
 #endif
     if (!file_) throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason());
 }

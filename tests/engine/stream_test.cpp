@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "DbFixture.h"
 #include "Stream.h"
 
 TEST(MemoryStream, WritesOverAndPastTheEndThenTruncates) {
@@ -27,4 +30,27 @@ TEST(FileStream, MissingFileRaisesWithItsName) {
     } catch (const EFOpenError& e) {
         EXPECT_NE(std::string(e.what()).find("lexivar.lvd"), std::string::npos);
     }
+}
+
+TEST(FileStream, OpeningForWritingKeepsAnExistingFile) {
+    const std::string path = WriteTempFile("keep.bin", "database bytes");
+    {
+        TFileStream f(path, true);
+        EXPECT_EQ(f.Size(), 14);
+        f.Seek(9);
+        f.WriteString("BYTES");
+    }
+    {
+        TFileStream f(path, false);
+        char buf[32];
+        const size_t n = f.Read(buf, sizeof buf);
+        EXPECT_EQ(std::string(buf, n), "database BYTES");
+    }
+    std::remove(path.c_str());
+    {
+        TFileStream created(path, true);  // a missing file is created
+        created.WriteString("new");
+        EXPECT_EQ(created.Size(), 3);
+    }
+    std::remove(path.c_str());
 }
