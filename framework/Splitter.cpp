@@ -48,6 +48,25 @@ int TSplitter::ScreenPos(LPARAM lParam) const {
     return Vertical() ? at.y : at.x;
 }
 
+int TSplitter::Room() const {
+    // Growing the target shrinks the control that fills the rest; without
+    // one, the target may grow to the edge of the parent.
+    for (TWindow* sibling : Parent()->Children()) {
+        if (sibling->Align() == TAlign::Client && sibling->Visible()) {
+            return Vertical() ? sibling->Height() : sibling->Width();
+        }
+    }
+    RECT area;
+    GetClientRect(Parent()->Handle(), &area);
+    TBounds me = Bounds();
+    switch (Align()) {
+        case TAlign::Top: return area.bottom - (me.top + me.height);
+        case TAlign::Bottom: return me.top;
+        case TAlign::Left: return area.right - (me.left + me.width);
+        default: return me.left;
+    }
+}
+
 void TSplitter::DragTo(int screenPos) {
     int delta = screenPos - startPos_;
     if (Align() == TAlign::Bottom || Align() == TAlign::Right) delta = -delta;
@@ -69,16 +88,7 @@ LRESULT TSplitter::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             TBounds b = target_->Bounds();
             startSize_ = Vertical() ? b.height : b.width;
             startPos_ = ScreenPos(lParam);
-            // The space beyond the splitter that the target may grow into.
-            RECT area;
-            GetClientRect(Parent()->Handle(), &area);
-            TBounds me = Bounds();
-            switch (Align()) {
-                case TAlign::Top: room_ = area.bottom - (me.top + me.height); break;
-                case TAlign::Bottom: room_ = me.top; break;
-                case TAlign::Left: room_ = area.right - (me.left + me.width); break;
-                default: room_ = me.left; break;
-            }
+            room_ = Room();
             SetCapture(Handle());
             return 0;
         }

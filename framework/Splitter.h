@@ -22,6 +22,7 @@ protected:
 private:
     bool Vertical() const;
     int ScreenPos(LPARAM lParam) const;
+    int Room() const;
     void DragTo(int screenPos);
 
     int minSize_ = 30;

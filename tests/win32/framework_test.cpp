@@ -110,6 +110,11 @@ TEST_F(FrameworkTest, AlignedChildrenShareTheClientAreaInAlignOrder) {
     EXPECT_EQ(50, defs.Height());
     EXPECT_EQ(4 + 26 + 50, splitter.Top());
     EXPECT_EQ(4 + 26 + 50 + 3, tabs.Top());
+    // Dragging down stops where the control below would fall under the minimum.
+    splitter.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 1));
+    splitter.Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 1000));
+    EXPECT_EQ(50, tabs.Height());
+    EXPECT_EQ(400 - 4, tabs.Top() + tabs.Height());
 }
 
 TEST_F(FrameworkTest, NotificationsAreReflectedToTheControlsObject) {
