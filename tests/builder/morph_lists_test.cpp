@@ -11,11 +11,12 @@ const char kAff[] =
     "SFX T N 3\nSFX T   0     st         e\nSFX T   0     est        [^ey]\n"
     "SFX T   y     iest       [^aeiou]y\n";
 const char kDic[] =
-    "9\nhappy/RT\ntall/RT\nfarthest\nfurthest\nbig\nbigger\nbiggest\nstop\nstopped\nable/RT\n";
+    "9\nhappy/RT\ntall/RT\nfarthest\nfurthest\nbig\nbigger\nbiggest\nstop\nstopped\nable/RT\n"
+    "cute/RT\n";
 
 TMorphLists Lists() {
     TWordNet wn;
-    for (const char* adjective : {"happy", "tall", "far", "well", "big", "beautiful", "able"})
+    for (const char* adjective : {"happy", "tall", "far", "well", "big", "beautiful", "able", "cut", "cute"})
         wn.index[2].push_back({adjective, {}});
     wn.exceptions[0] = {{"geese", {"goose"}}, {"attorneys general", {"attorney general"}}};
     wn.exceptions[1] = {{"stopped", {"stop"}}, {"stopping", {"stop"}}, {"travelled", {"travel"}}};
@@ -38,7 +39,9 @@ TEST(BuildMorphLists, MakesEachListInTheMorphersFormat) {
     // made from the comparatives where attested; adv.exc adds well's best
     // but nothing for deeply, which is no adjective.
     EXPECT_EQ(lists.adjectiveExceptions,
-              "\rBIG,BIGGER,BIGGEST\rFAR,FARTHER,FARTHEST,FURTHEST\rFAR,FURTHER\rWELL,BETTER,BEST\r");
-    // Stems: attested -er/-est adjectives, and adj.exc's regular ones (abler).
-    EXPECT_EQ(lists.adjectiveStems, "\rABL\rHAPPI\rTALL\r");
+              "\rBIG,BIGGER,BIGGEST\rFAR,FARTHER,FARTHEST,FURTHEST\rFAR,FURTHER\rWELL,BETTER,BEST\r"
+              "CUT,MORE CUT,MOST CUT\r");
+    // Stems: attested -er/-est adjectives, and adj.exc's regular ones
+    // (abler); cute's is cut's too, which therefore has its own line.
+    EXPECT_EQ(lists.adjectiveStems, "\rABL\rCUT\rHAPPI\rTALL\r");
 }

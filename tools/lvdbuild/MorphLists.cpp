@@ -142,6 +142,15 @@ void AdjectiveLists(const TWordNet& wordNet, const THunspellWords& words, TMorph
         if (!regular.stem.empty() && words.Has(regular.comparative) && words.Has(regular.superlative))
             stems.insert(UpperCase(regular.stem));
     }
+    // cut and cute share the stem CUT, so cut would take cute's cuter: the
+    // adjective without the e is compared with more and most instead.
+    for (const std::string& adjective : adjectives) {
+        if (!IsPlainWord(adjective) || groups.forms.count(adjective) || !adjectives.count(adjective + "e"))
+            continue;
+        TAdjectiveForms regular = RegularAdjectiveForms(adjective);
+        if (!regular.stem.empty() && stems.count(UpperCase(regular.stem)))
+            lines.push_back(ExceptionLine(adjective, {"more " + adjective, "most " + adjective}));
+    }
     lists.adjectiveExceptions = ListText(lines);
     lists.adjectiveStems = ListText(std::vector<std::string>(stems.begin(), stems.end()));
 }
