@@ -54,6 +54,9 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, HW
         id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent_->nextChildId_));
         parent_->nextChildId_ = parent_->nextChildId_ >= kMaxChildId ? kFirstChildId : parent_->nextChildId_ + 1;
     }
+    // No WM_PARENTNOTIFY: a child destroyed by a member destructor would send
+    // it to a parent object that is itself being destroyed.
+    if (parent_) exStyle |= WS_EX_NOPARENTNOTIFY;
     HWND hwnd = CreateWindowExA(exStyle, className, "", style, 0, 0, 0, 0, parentHwnd, id, ModuleHandle(), this);
     if (!hwnd) throw EWin32Error(std::string("Cannot create window of class ") + className);
     if (hwnd_ != hwnd) {
