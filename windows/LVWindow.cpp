@@ -4,12 +4,13 @@
 
 #include "Clipboard.h"
 #include "Cursors.h"
+#include "IndexLookup.h"
 #include "LVDatabase.h"
 #include "LVErrors.h"
 #include "LVTables.h"
 #include "NormaliseKey.h"
-#include "IndexLookup.h"
 #include "Synset.h"
+#include "TrimBlanks.h"
 #include "WordLookup.h"
 #include "WordMorpher.h"
 
@@ -35,14 +36,6 @@ bool IsWordPunctuation(char c) {
         default:
             return false;
     }
-}
-
-std::string TrimBlanks(const std::string& text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
-    return text.substr(first, last - first);
 }
 
 // Whether a WM_GETDLGCODE query is about the Return key.
