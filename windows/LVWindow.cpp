@@ -21,7 +21,11 @@ const char kNearestTab[] = "Nearest";
 const char kNotFound[] = "Word not found: ";
 const int kClientWidth = 443;
 const int kClientHeight = 319;
+const int kRightPanelWidth = 82;
 const int kRightPanelMinHeight = 180;
+const int kLeftPanelBorder = 4;
+const int kSearchPanelWidth = 64;
+const int kLookupMinWidth = 140;
 const int kDefsMinHeight = 40;
 const int kHeadingGap = 3;  // above every heading but the first
 const int kRowGap = 2;      // below every heading and definition
@@ -211,7 +215,7 @@ TLVForm::TLVForm(HWND owner)
     SetText(kCaption);
     SetClientSize(kClientWidth, kClientHeight);
 
-    RightPanel.SetBounds(0, 0, 82, kClientHeight);
+    RightPanel.SetBounds(0, 0, kRightPanelWidth, kClientHeight);
     RightPanel.SetBorderWidth(4);
     RightPanel.SetAlign(TAlign::Right);
     PreviousBut.SetBounds(4, 4, 73, 21);
@@ -221,11 +225,11 @@ TLVForm::TLVForm(HWND owner)
     CopyButton.SetBounds(0, 0, 73, 25);
     CloseButton.SetBounds(0, 32, 73, 25);
 
-    LeftPanel.SetBorderWidth(4);
+    LeftPanel.SetBorderWidth(kLeftPanelBorder);
     LeftPanel.SetAlign(TAlign::Client);
     LookupPanel.SetBounds(0, 0, 0, 26);
     LookupPanel.SetAlign(TAlign::Top);
-    Panel4.SetBounds(0, 0, 64, 26);
+    Panel4.SetBounds(0, 0, kSearchPanelWidth, 26);
     Panel4.SetAlign(TAlign::Right);
     SearchButton.SetBounds(6, 0, 57, 21);
     SearchButton.SetDefault(true);
@@ -258,6 +262,13 @@ TLVForm::TLVForm(HWND owner)
 
 TLVForm::~TLVForm() {
     destroying_ = true;
+    // The controls outlive this part of the window: no event may reach it.
+    OnResize = nullptr;
+    OnMouseWheel = nullptr;
+    Defs.OnResize = nullptr;
+    Panel5.OnResize = nullptr;
+    OnMessage(kSearchMessage, nullptr);
+    OnMessage(WM_GETMINMAXINFO, nullptr);
 }
 
 TToggleButton& TLVForm::AddWordTypeButton(const char* caption, int partOfSpeech) {
@@ -294,10 +305,12 @@ void TLVForm::WireEvents() {
         return LRESULT(0);
     });
     OnMessage(WM_GETMINMAXINFO, [this](WPARAM wParam, LPARAM lParam) {
-        // The right panel's buttons need this much height.
-        RECT frame = {0, 0, 0, kRightPanelMinHeight};
+        // The right panel's buttons need this much height, the Lookup box this much width.
+        RECT frame = {0, 0, kRightPanelWidth + 2 * kLeftPanelBorder + kSearchPanelWidth + kLookupMinWidth,
+                      kRightPanelMinHeight};
         AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, frame.right - frame.left);
         info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, frame.bottom - frame.top);
         return DefaultProc(WM_GETMINMAXINFO, wParam, lParam);
     });

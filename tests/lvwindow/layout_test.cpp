@@ -109,6 +109,16 @@ TEST_F(LookupWindowTest, FormResizeGivesTheDefinitionsTwoFifths) {
     EXPECT_FALSE(form->SkipResize);
 }
 
+TEST_F(LookupWindowTest, SmallestTrackingSizeKeepsButtonsAndLookupBoxUsable) {
+    MINMAXINFO info = {};
+    form->Send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    TBounds b = form->Bounds();
+    form->SetBounds(b.left, b.top, info.ptMinTrackSize.x, info.ptMinTrackSize.y);
+    EXPECT_GE(form->RightPanel.Height(), 180);
+    EXPECT_GE(form->Panel5.Width(), 140);
+    EXPECT_EQ(form->KeyWord.Left() + form->KeyWord.Width(), form->Panel5.Width());
+}
+
 TEST_F(LookupWindowTest, TimeOfTheLargestLayout) {
     form->SetWord("break");
     ASSERT_EQ(Lookup().Senses.size(), 75u);
