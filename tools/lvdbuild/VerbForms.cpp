@@ -28,8 +28,8 @@ std::string ChangedPart(const std::string& base, const std::string& form) {
     return form;
 }
 
-// Forms that differ from another listed form only by "a" where the other has
-// "u" are the past of a strong verb: began/begun, sang/sung, swam/swum.
+// True when another listed form differs from form only in one letter, mine
+// in form and theirs in the other: began/begun, sang/sung, swam/swum.
 bool HasVowelPartner(const std::string& form, const std::vector<std::string>& forms, char mine,
                      char theirs) {
     for (const std::string& other : forms) {
