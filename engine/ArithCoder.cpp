@@ -111,6 +111,7 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
         state.Value = 0;
         for (size_t i = 0; i < 4; ++i) state.Value = state.Value << 8 | (i < size ? input[i] : 0u);
         state.Input = 4;
+        state.Steps = 0;
     }
     while (output.size() - 1 < state.OutputEnd) {
         const TFrequencyTable table = state.Model(static_cast<uint8_t>(output.back()));
@@ -124,6 +125,7 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
             if (NextBit(state)) ++state.Input;
             if (step == TStep::Middle) state.Value -= kQuarter;
             state.Value = state.Value << 1 | (bit ? 1u : 0u);
+            ++state.Steps;
         });
         // A whole code is read at most 29 bits past its last byte (32 bits of
         // look-ahead less the closing bits), so this input is not one.

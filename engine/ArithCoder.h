@@ -3,8 +3,8 @@
 //
 // A code is the bit string of the interval that its symbols select, written
 // from the most significant bit of each byte. The file stores no lengths:
-// a reader learns how long a code was by encoding what it decoded again, so
-// the encoder must reproduce a writer's bytes exactly.
+// a reader learns how long a code was from the steps its decoder took, which
+// are the steps the writer's encoder took for the same symbols.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +36,10 @@ struct TCoderState {
     size_t OutputEnd = 0;       // decoder: last output position that may be stored
     int StopSymbol = kNoStopSymbol;  // decoder: ends decoding, not stored
     TModel Model = nullptr;
+    // decoder: renormalisation steps so far. The encoder of the same symbols
+    // takes the same steps and emits one bit per step, so this is the bit
+    // count of its code before FinishCode.
+    size_t Steps = 0;
 };
 
 // Codes input[1, size), each byte with the table Model returns for the byte
@@ -54,3 +58,7 @@ size_t FinishCode(TCoderState& state, std::string& output);
 // position of the last byte of output. Never appends past OutputEnd; raises
 // ECompressError when the symbols need more bits than the input can hold.
 size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std::string& output);
+
+// Length in bytes of the code whose symbols the state has decoded so far, as
+// FinishCode would return it after encoding them: the closing bits add 2.
+inline size_t DecodedCodeLength(const TCoderState& state) { return (state.Steps + 2) / 8 + 1; }

@@ -75,9 +75,11 @@ std::string DecodeRun(TCoderState& state, const TRun& run, const char* code, siz
     return out;
 }
 
-std::string DecodeOne(const TRun& run, const char* code, size_t size, size_t max) {
+std::string DecodeOne(const TRun& run, const char* code, size_t size, size_t max, size_t* codeLength) {
     TCoderState state;
-    return DecodeRun(state, run, code, size, max);
+    std::string out = DecodeRun(state, run, code, size, max);
+    if (codeLength) *codeLength = DecodedCodeLength(state);
+    return out;
 }
 
 void CheckSymbols(const std::string& s, unsigned lowest, unsigned highest, const char* what) {
@@ -99,8 +101,8 @@ std::string EncodeKey(const std::string& key) {
     return EncodeOne(kKeyRun, symbols);
 }
 
-std::string DecodeKey(const char* code, size_t size) {
-    std::string key = DecodeOne(kKeyRun, code, size, kMaxKeyLength);
+std::string DecodeKey(const char* code, size_t size, size_t* codeLength) {
+    std::string key = DecodeOne(kKeyRun, code, size, kMaxKeyLength, codeLength);
     for (char& c : key) {
         c = static_cast<char>(c + kKeyCodeBase);
         if (!IsKeyCharacter(c)) throw ECompressError(kKeyRun.Damaged);
@@ -114,7 +116,9 @@ std::string EncodeCounts(const std::string& counts) {
     return EncodeOne(kCountsRun, counts);
 }
 
-std::string DecodeCounts(const char* code, size_t size) { return DecodeOne(kCountsRun, code, size, kMaxCounts); }
+std::string DecodeCounts(const char* code, size_t size, size_t* codeLength) {
+    return DecodeOne(kCountsRun, code, size, kMaxCounts, codeLength);
+}
 
 std::string EncodePointerCodes(const std::string& kinds, const std::string& wordNumbers) {
     if (kinds.size() > kMaxPointers) throw ECompressError("A synset cannot hold " + std::to_string(kinds.size()) + " pointers");
@@ -130,10 +134,13 @@ std::string EncodePointerCodes(const std::string& kinds, const std::string& word
     return code;
 }
 
-void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers) {
+void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers,
+                        size_t* codeLength) {
     if (kinds == nullptr || wordNumbers == nullptr) throw ECompressError("Pointer codes need both outputs");
     TCoderState state;
     *kinds = DecodeRun(state, kKindsRun, code, size, kMaxPointers);
     wordNumbers->clear();
     if (!kinds->empty()) *wordNumbers = DecodeRun(state, kWordNumbersRun, code, size, 2 * kinds->size());
+    // One stream: the word numbers' steps continue the kinds' count.
+    if (codeLength) *codeLength = DecodedCodeLength(state);
 }

@@ -21,18 +21,21 @@ constexpr size_t kMaxCounts = 65535;      // entries of one index block
 std::string EncodeKey(const std::string& key);
 // Decodes one key from code[0, size); returns the key without its slashes.
 // "Damaged key code" when the code holds no key of that alphabet and length.
-std::string DecodeKey(const char* code, size_t size);
+// codeLength, when given, receives CodeLength(EncodeKey(key)), learnt from
+// the decoder's own steps (see DecodedCodeLength); the other decoders too.
+std::string DecodeKey(const char* code, size_t size, size_t* codeLength = nullptr);
 
 // counts: one byte 1..128 per index entry, at most kMaxCounts of them.
 std::string EncodeCounts(const std::string& counts);
-std::string DecodeCounts(const char* code, size_t size);
+std::string DecodeCounts(const char* code, size_t size, size_t* codeLength = nullptr);
 
 // kinds: one byte 0..11 per pointer, at most kMaxPointers; wordNumbers: two
 // bytes 0..27 per pointer (source then target), so empty exactly when kinds
 // is: a code without them could not be read back.
 std::string EncodePointerCodes(const std::string& kinds, const std::string& wordNumbers);
 // Fills kinds and, after them, twice as many word numbers.
-void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers);
+void DecodePointerCodes(const char* code, size_t size, std::string* kinds, std::string* wordNumbers,
+                        size_t* codeLength = nullptr);
 
 // Returns the compressed text with its terminating byte 0. The text may hold
 // any bytes ("_" is stored as a space, "`" as "'"), at most kMaxTextLength.

@@ -26,8 +26,8 @@ void TIndexDiskRec::Parse(uint16_t blockId, const char* data, size_t size) {
     Entries.clear();
     BlockId = blockId;
     if (size == 0) throw ELVError("Lexivar index error");
-    const std::string counts = DecodeCounts(data, size);
-    size_t pos = CodeLength(EncodeCounts(counts));
+    size_t pos = 0;
+    const std::string counts = DecodeCounts(data, size, &pos);
     const size_t entryCount = counts.size() & 0xFFFF;
 
     std::string code(2, '\0');
@@ -37,8 +37,8 @@ void TIndexDiskRec::Parse(uint16_t blockId, const char* data, size_t size) {
         if (pos > size) break;
         code.resize(2);
         code.append(data + pos, std::min(kMaxKeyCode, size - pos));
-        std::string key = DecodeKey(code.data(), code.size());
-        const size_t codeLength = CodeLength(EncodeKey(key));
+        size_t codeLength = 0;
+        std::string key = DecodeKey(code.data(), code.size(), &codeLength);
         if (codeLength > 2) pos += codeLength - 2;
         TIndexRec rec;
         rec.Count = static_cast<uint8_t>(counts[e]);

@@ -9,7 +9,7 @@
 //   plain    := words " ;" gloss " "          (at most kMaxTextLength bytes)
 //   words    := word (" " word)*, each word with its inner spaces as ";"
 //
-// The length of `codes` is not stored: a reader re-encodes what it decoded.
+// The length of `codes` is not stored: the reader's decoder measures it.
 #include "Synset.h"
 
 #include <cstring>
@@ -50,9 +50,9 @@ void TSynset::ReadFrom(TStream& stream) {
     const size_t size = stream.Read(buffer, sizeof buffer);
 
     std::string kinds, wordNumbers;
-    DecodePointerCodes(buffer, size, &kinds, &wordNumbers);
+    size_t codeLength = 0;
+    DecodePointerCodes(buffer, size, &kinds, &wordNumbers, &codeLength);
     if (wordNumbers.size() != 2 * kinds.size()) Damaged("pointer codes are incomplete");
-    const size_t codeLength = CodeLength(EncodePointerCodes(kinds, wordNumbers));
     const size_t count = kinds.size();
     const size_t textStart = codeLength + 3 * count;
     if (codeLength > size || textStart > size) Damaged("shorter than its pointers");
