@@ -73,39 +73,69 @@ TFileStream::TFileStream(const std::string& fileName, bool forWriting) : name_(f
 
 TFileStream::~TFileStream() { std::fclose(file_); }
 
+void TFileStream::SeekFile() {
+    if (!SeekTo(file_, pos_, SEEK_SET)) throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
+}
+
+void TFileStream::ThrowIfReadFailed() {
+    if (std::ferror(file_)) throw EFOpenError("Cannot read file \"" + name_ + "\". " + Reason());
+}
+
 size_t TFileStream::Read(void* buffer, size_t count) {
-    size_t n = std::fread(buffer, 1, count, file_);
-    if (n < count && std::ferror(file_)) throw EFOpenError("Cannot read file \"" + name_ + "\". " + Reason());
-    return n;
+    char* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        if (pos_ >= bufferStart_ && pos_ < bufferStart_ + int64_t(bufferLength_)) {
+            const size_t at = static_cast<size_t>(pos_ - bufferStart_);
+            const size_t n = std::min(count - done, bufferLength_ - at);
+            std::memcpy(out + done, buffer_.data() + at, n);
+            done += n;
+            pos_ += int64_t(n);
+            continue;
+        }
+        SeekFile();
+        if (count - done >= kBufferSize) {
+            // Too long to be worth buffering: straight into the caller's bytes.
+            const size_t n = std::fread(out + done, 1, count - done, file_);
+            ThrowIfReadFailed();
+            done += n;
+            pos_ += int64_t(n);
+            break;
+        }
+        buffer_.resize(kBufferSize);
+        bufferStart_ = pos_;
+        bufferLength_ = std::fread(&buffer_[0], 1, kBufferSize, file_);
+        if (bufferLength_ < kBufferSize) ThrowIfReadFailed();
+        if (bufferLength_ == 0) break;  // the end of the file
+    }
+    return done;
 }
 
 void TFileStream::Write(const void* buffer, size_t count) {
+    bufferLength_ = 0;  // the buffered bytes may be the ones written
+    SeekFile();
     if (std::fwrite(buffer, 1, count, file_) != count)
         throw EFOpenError("Cannot write file \"" + name_ + "\". " + Reason());
+    pos_ += int64_t(count);
 }
 
-void TFileStream::Seek(int64_t position) {
-    if (!SeekTo(file_, position < 0 ? 0 : position, SEEK_SET))
-        throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
-}
+void TFileStream::Seek(int64_t position) { pos_ = position < 0 ? 0 : position; }
 
-int64_t TFileStream::Position() const { return Tell(file_); }
+int64_t TFileStream::Position() const { return pos_; }
 
 int64_t TFileStream::Size() const {
-    int64_t here = Tell(file_);
-    SeekTo(file_, 0, SEEK_END);
-    int64_t size = Tell(file_);
-    SeekTo(file_, here, SEEK_SET);
-    return size;
+    // Every read and write positions the file first, so moving it is harmless.
+    if (!SeekTo(file_, 0, SEEK_END)) throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
+    return Tell(file_);
 }
 
 void TFileStream::Truncate() {
     std::fflush(file_);
-    int64_t here = Tell(file_);
+    bufferLength_ = 0;
 #ifdef _WIN32
-    bool ok = _chsize_s(_fileno(file_), here) == 0;
+    bool ok = _chsize_s(_fileno(file_), pos_) == 0;
 #else
-    bool ok = ftruncate(fileno(file_), static_cast<off_t>(here)) == 0;
+    bool ok = ftruncate(fileno(file_), static_cast<off_t>(pos_)) == 0;
 #endif
     if (!ok) throw EFOpenError("Cannot truncate file \"" + name_ + "\". " + Reason());
 }

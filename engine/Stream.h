@@ -49,8 +49,14 @@ private:
     size_t pos_ = 0;
 };
 
+// Reads go through a buffer of the stream's own, so that seeking to bytes
+// already read (the next synset record near the last) costs no system call;
+// a seek only moves the position, and the file is positioned when it is
+// next read or written.
 class TFileStream : public TStream {
 public:
+    static constexpr size_t kBufferSize = 8192;
+
     // Read-only shares the file with other readers and denies writers;
     // forWriting opens (creating if needed) for exclusive read and write.
     TFileStream(const std::string& fileName, bool forWriting);
@@ -66,6 +72,14 @@ public:
     void Truncate() override;
 
 private:
+    // Positions the file at pos_ or raises.
+    void SeekFile();
+    void ThrowIfReadFailed();
+
     std::FILE* file_ = nullptr;
     std::string name_;
+    int64_t pos_ = 0;
+    std::string buffer_;        // file bytes from bufferStart_, kBufferSize allocated
+    int64_t bufferStart_ = 0;
+    size_t bufferLength_ = 0;   // bytes of buffer_ that hold file bytes
 };

@@ -54,3 +54,45 @@ TEST(FileStream, OpeningForWritingKeepsAnExistingFile) {
     }
     std::remove(path.c_str());
 }
+
+// The file stream's read buffer must be invisible: random seeks, reads,
+// writes and cuts on a file more than twice the buffer's size give the bytes
+// and positions of the same operations on a memory stream, including reads
+// that cross the buffer's end, that end at the file's end and that start
+// past it.
+TEST(FileStream, BufferedReadsAgreeWithAMemoryStream) {
+    const size_t size = 2 * TFileStream::kBufferSize + 1000;
+    std::string bytes(size, '\0');
+    uint32_t state = 11;
+    auto next = [&state] { return (state = state * 1664525u + 1013904223u) >> 8; };
+    for (char& b : bytes) b = static_cast<char>(next());
+    const std::string path = WriteTempFile("buffered.bin", bytes);
+    TFileStream file(path, true);
+    TMemoryStream memory(bytes);
+    char a[3 * TFileStream::kBufferSize], b[sizeof a];
+    for (int step = 0; step < 4000; ++step) {
+        const int64_t end = memory.Size();
+        const unsigned op = next() % 16;
+        if (op < 9) {
+            // Mostly near the last position, as records near the last are read.
+            const int64_t at = op < 5 ? memory.Position() + int64_t(next() % 5000) - 2500 : int64_t(next() % (end + 100));
+            file.Seek(at);
+            memory.Seek(at);
+        } else if (op < 14) {
+            const size_t count = op == 13 ? next() % sizeof a : next() % 2100;
+            const size_t n = file.Read(a, count);
+            ASSERT_EQ(n, memory.Read(b, count)) << step;
+            ASSERT_EQ(std::string(a, n), std::string(b, n)) << step;
+        } else if (op == 14) {
+            const std::string text(next() % 300, static_cast<char>('a' + step % 26));
+            file.WriteString(text);
+            memory.WriteString(text);
+        } else if (memory.Position() <= end) {
+            file.Truncate();
+            memory.Truncate();
+        }
+        ASSERT_EQ(file.Position(), memory.Position()) << step;
+        ASSERT_EQ(file.Size(), memory.Size()) << step;
+    }
+    std::remove(path.c_str());
+}
