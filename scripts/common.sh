@@ -28,11 +28,15 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# configure_tree NAME [cmake options...]: configures build/NAME once.
+# configure_tree NAME [cmake options...]: configures build/NAME with the
+# options the first time, and regenerates it afterwards so that targets added
+# since are known.
 configure_tree() {
   local name=$1; shift
   if [ ! -f "$BUILD/$name/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$BUILD/$name" "$@" >/dev/null
+  else
+    cmake "$BUILD/$name" >/dev/null
   fi
 }
 
