@@ -117,8 +117,15 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
         const TFrequencyTable table = state.Model(static_cast<uint8_t>(output.back()));
         const uint64_t range = state.High - state.Low;  // > 0: renormalising leaves Low < 2^31 <= High
         const uint64_t c = ((uint64_t(state.Value - state.Low) + 1) * table.Counts[0] - 1) / range;
-        unsigned s = 0;
-        while (s + 1 < table.Symbols && table.Counts[s + 1] > c) ++s;
+        // The symbol is i - 1 for the smallest i >= 1 with Counts[i] <= c;
+        // the counts fall, so a binary search finds it (Counts[Symbols] = 0).
+        unsigned lo = 1, hi = table.Symbols;
+        while (lo < hi) {
+            const unsigned mid = (lo + hi) / 2;
+            if (table.Counts[mid] <= c) hi = mid;
+            else lo = mid + 1;
+        }
+        const unsigned s = lo - 1;
         Narrow(state, table, s);
         Renormalise(state, [&](TStep step) {
             const bool bit = bitAt(state.Input, state.BitMask);
