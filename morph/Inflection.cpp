@@ -175,10 +175,15 @@ std::string TWordMorpher::FormsText(const std::string& word, int partOfSpeech) c
         return LowerCase(buffer);
     }
     if (partOfSpeech == 1 && HasKey(doublingVerbs_, key)) {
+        // The word, not its key, is doubled: bytes that the key drops (a
+        // long tail of them) must not carry the text past the buffer.
         const std::string doubled = LowerCase(word + word.back());
         const char last = doubled.back();
-        return (last == 's' || last == 'z' ? doubled + "es," : std::string()) + doubled + "ed," +
-               doubled + "ing";
+        std::string buffer;
+        if (last == 's' || last == 'z') AppendCut(buffer, doubled + "es,");
+        AppendCut(buffer, doubled + "ed,");
+        AppendCut(buffer, doubled + "ing");
+        return buffer;
     }
     return std::string();
 }

@@ -112,6 +112,12 @@ TEST(FormsText, LongLineIsCutAtTheBuffer) {
     const std::string text = m.FormsText("long", 1);
     ASSERT_EQ(text.size(), 200u);
     EXPECT_EQ(text.substr(0, 40), "form0,form1,form2,form3, also form4,form");
+
+    // A word whose key is a doubling verb only after its odd bytes are dropped.
+    const std::string padded = "quiz" + std::string(120, '\xD6');
+    const std::string doubled = morpher.FormsText(padded, 1);
+    ASSERT_EQ(doubled.size(), 200u);
+    EXPECT_EQ(doubled.substr(0, 4), "quiz");
 }
 
 }  // namespace
