@@ -69,12 +69,17 @@ TFileStream::TFileStream(const std::string& fileName, bool forWriting) : name_(f
     if (!file_ && forWriting && errno == ENOENT) file_ = std::fopen(fileName.c_str(), "w+b");
 #endif
     if (!file_) throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason());
+    // Reads are buffered here already; a second buffer in the C library
+    // would only copy every byte twice. Writes keep it.
+    if (!forWriting) std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 TFileStream::~TFileStream() { std::fclose(file_); }
 
 void TFileStream::SeekFile() {
+    filePos_ = -1;
     if (!SeekTo(file_, pos_, SEEK_SET)) throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
+    filePos_ = pos_;
 }
 
 void TFileStream::ThrowIfReadFailed() {
@@ -93,19 +98,25 @@ size_t TFileStream::Read(void* buffer, size_t count) {
             pos_ += int64_t(n);
             continue;
         }
-        SeekFile();
+        const bool sequential = pos_ == bufferStart_ + int64_t(bufferLength_) && bufferLength_ != 0;
+        if (pos_ != filePos_) SeekFile();
         if (count - done >= kBufferSize) {
             // Too long to be worth buffering: straight into the caller's bytes.
             const size_t n = std::fread(out + done, 1, count - done, file_);
             ThrowIfReadFailed();
             done += n;
             pos_ += int64_t(n);
+            filePos_ = pos_;
             break;
         }
+        // A jump reads only what is asked (a record, a block); reading on
+        // from the buffer's end fills it whole.
+        const size_t want = sequential ? kBufferSize : std::max(count - done, kJumpReadSize);
         buffer_.resize(kBufferSize);
         bufferStart_ = pos_;
-        bufferLength_ = std::fread(&buffer_[0], 1, kBufferSize, file_);
-        if (bufferLength_ < kBufferSize) ThrowIfReadFailed();
+        bufferLength_ = std::fread(&buffer_[0], 1, want, file_);
+        filePos_ = pos_ + int64_t(bufferLength_);
+        if (bufferLength_ < want) ThrowIfReadFailed();
         if (bufferLength_ == 0) break;  // the end of the file
     }
     return done;
@@ -114,6 +125,8 @@ size_t TFileStream::Read(void* buffer, size_t count) {
 void TFileStream::Write(const void* buffer, size_t count) {
     bufferLength_ = 0;  // the buffered bytes may be the ones written
     SeekFile();
+    // A read may follow a write only after a seek.
+    filePos_ = -1;
     if (std::fwrite(buffer, 1, count, file_) != count)
         throw EFOpenError("Cannot write file \"" + name_ + "\". " + Reason());
     pos_ += int64_t(count);
@@ -125,6 +138,7 @@ int64_t TFileStream::Position() const { return pos_; }
 
 int64_t TFileStream::Size() const {
     // Every read and write positions the file first, so moving it is harmless.
+    filePos_ = -1;
     if (!SeekTo(file_, 0, SEEK_END)) throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
     return Tell(file_);
 }

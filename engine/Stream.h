@@ -52,10 +52,12 @@ private:
 // Reads go through a buffer of the stream's own, so that seeking to bytes
 // already read (the next synset record near the last) costs no system call;
 // a seek only moves the position, and the file is positioned when it is
-// next read or written.
+// next read or written, unless it stands there already.
 class TFileStream : public TStream {
 public:
     static constexpr size_t kBufferSize = 8192;
+    // The least a read after a jump asks of the file.
+    static constexpr size_t kJumpReadSize = 512;
 
     // Read-only shares the file with other readers and denies writers;
     // forWriting opens (creating if needed) for exclusive read and write.
@@ -79,6 +81,7 @@ private:
     std::FILE* file_ = nullptr;
     std::string name_;
     int64_t pos_ = 0;
+    mutable int64_t filePos_ = 0;  // where the file stands; -1 when unknown
     std::string buffer_;        // file bytes from bufferStart_, kBufferSize allocated
     int64_t bufferStart_ = 0;
     size_t bufferLength_ = 0;   // bytes of buffer_ that hold file bytes
