@@ -31,12 +31,21 @@ void EmitWithPending(TCoderState& state, std::string& output, bool bit, uint32_t
     for (; pending > 0; --pending) EmitBit(state, output, !bit);
 }
 
+// floor(n / d) for n < 2^48 and d < 2^32 whose quotient is below 2^32, in
+// double arithmetic: both operands are exact, and a quotient within 1/d of the
+// next integer is still told apart from it (its spacing there is 2^-20 or
+// finer), so rounding never reaches that integer. A hardware double division
+// is several times faster than a 64-bit integer one, and 32-bit x86 has none.
+uint32_t Quotient(uint64_t n, uint32_t d) {
+    return static_cast<uint32_t>(static_cast<double>(n) / static_cast<double>(d));
+}
+
 // Narrows [Low, High] to the counts of symbol s.
 void Narrow(TCoderState& state, const TFrequencyTable& table, unsigned s) {
     const uint64_t range = state.High - state.Low;
     const uint32_t low = state.Low;
-    state.High = low + static_cast<uint32_t>(range * table.Counts[s] / table.Counts[0]) - 1;
-    state.Low = low + static_cast<uint32_t>(range * table.Counts[s + 1] / table.Counts[0]);
+    state.High = low + Quotient(range * table.Counts[s], table.Counts[0]) - 1;
+    state.Low = low + Quotient(range * table.Counts[s + 1], table.Counts[0]);
 }
 
 enum class TStep { Zero, One, Middle };
@@ -116,7 +125,8 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
     while (output.size() - 1 < state.OutputEnd) {
         const TFrequencyTable table = state.Model(static_cast<uint8_t>(output.back()));
         const uint64_t range = state.High - state.Low;  // > 0: renormalising leaves Low < 2^31 <= High
-        const uint64_t c = ((uint64_t(state.Value - state.Low) + 1) * table.Counts[0] - 1) / range;
+        const uint64_t c = Quotient((uint64_t(state.Value - state.Low) + 1) * table.Counts[0] - 1,
+                                    static_cast<uint32_t>(range));
         // The symbol is i - 1 for the smallest i >= 1 with Counts[i] <= c;
         // the counts fall, so a binary search finds it (Counts[Symbols] = 0).
         unsigned lo = 1, hi = table.Symbols;
