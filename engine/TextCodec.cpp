@@ -9,6 +9,7 @@
 // entries in each piece in a fixed order of code ranges; entries hold only
 // lower-case letters, spaces and ";", so a replacement never reaches into an
 // escape or an earlier code.
+#include <array>
 #include <cstring>
 
 #include "Codecs.h"
@@ -62,6 +63,25 @@ const struct {
     uint8_t First, Last;
 } kPasses[] = {{123, 167}, {1, 31}, {168, 255}, {91, 96}, {35, 38}, {60, 64}, {66, 90}};
 
+constexpr size_t LengthOf(const char* entry) {
+    size_t n = 0;
+    while (entry && entry[n]) ++n;
+    return n;
+}
+
+// The length of each entry, so that expanding needs no strlen.
+constexpr std::array<uint8_t, 256> kEntryLengths = [] {
+    std::array<uint8_t, 256> lengths{};
+    for (size_t i = 0; i < lengths.size(); ++i) lengths[i] = static_cast<uint8_t>(LengthOf(kEntries[i]));
+    return lengths;
+}();
+
+constexpr size_t kLongestEntry = [] {
+    size_t longest = 0;
+    for (uint8_t n : kEntryLengths) longest = n > longest ? n : longest;
+    return longest;
+}();
+
 bool IsCode(uint8_t b) { return kEntries[b] != nullptr; }
 bool IsLiteral(uint8_t b) { return b != kEnd && b != kEscape && !IsCode(b); }
 
@@ -111,19 +131,23 @@ std::string CompressText(const std::string& text) {
 
 std::string ExpandText(const char* bytes, size_t size) {
     const uint8_t* in = reinterpret_cast<const uint8_t*>(bytes);
-    std::string text;
+    // Room for the longest text and one more entry: the length check
+    // follows each item, as the text can only grow by one entry at a time.
+    char text[kMaxTextLength + kLongestEntry + 1];
+    size_t n = 0;
     for (size_t i = 0;; ++i) {
         if (i >= size) throw ECompressError("Damaged text: it has no end");
         const uint8_t b = in[i];
-        if (b == kEnd) return text;
+        if (b == kEnd) return std::string(text, n);
         if (b == kEscape) {
             if (++i >= size) throw ECompressError("Damaged text: it ends in an escape");
-            text += static_cast<char>(in[i]);
+            text[n++] = static_cast<char>(in[i]);
         } else if (IsCode(b)) {
-            text += kEntries[b];
+            std::memcpy(text + n, kEntries[b], kEntryLengths[b]);
+            n += kEntryLengths[b];
         } else {
-            text += static_cast<char>(b);
+            text[n++] = static_cast<char>(b);
         }
-        if (text.size() > kMaxTextLength) throw ECompressError("Damaged text: it expands past 3000 characters");
+        if (n > kMaxTextLength) throw ECompressError("Damaged text: it expands past 3000 characters");
     }
 }
