@@ -1,11 +1,18 @@
 #include "Font.h"
 
+#include <map>
 #include <tuple>
 
 namespace {
 
 auto Fields(const TFont& f) {
     return std::tie(f.name, f.height, f.bold, f.italic, f.underline, f.color);
+}
+
+using TFaceKey = std::tuple<std::string, int, bool, bool, bool>;
+
+TFaceKey FaceOf(const TFont& f) {
+    return {f.name, f.height, f.bold, f.italic, f.underline};
 }
 
 }  // namespace
@@ -28,10 +35,22 @@ TFontHandle::~TFontHandle() {
     if (font_) DeleteObject(font_);
 }
 
+std::shared_ptr<const TFontHandle> SharedFont(const TFont& font) {
+    // Weak entries: a face nobody uses any more frees its GDI font.
+    static std::map<TFaceKey, std::weak_ptr<const TFontHandle>> cache;
+    std::weak_ptr<const TFontHandle>& entry = cache[FaceOf(font)];
+    std::shared_ptr<const TFontHandle> handle = entry.lock();
+    if (!handle) {
+        handle = std::make_shared<const TFontHandle>(font);
+        entry = handle;
+    }
+    return handle;
+}
+
 TTextSize MeasureText(const TFont& font, const std::string& text) {
-    TFontHandle handle(font);
+    std::shared_ptr<const TFontHandle> handle = SharedFont(font);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, handle.Get());
+    HGDIOBJ old = SelectObject(dc, handle->Get());
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     TEXTMETRICA tm = {};

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 // Not an RGB value: "the default colour" (the value comctl32 uses for it).
@@ -32,6 +33,11 @@ public:
 private:
     HFONT font_;
 };
+
+// The GDI font of font's face (all but its colour), shared by everyone who
+// asks for that face while any of them holds it: one GDI font per face
+// instead of one per control.
+std::shared_ptr<const TFontHandle> SharedFont(const TFont& font);
 
 struct TTextSize {
     int width;

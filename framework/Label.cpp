@@ -40,9 +40,9 @@ void TLabel::SetStyleBits(DWORD mask, DWORD bits) {
 
 void TLabel::FitText() {
     if (!autoSize_) return;
-    TFontHandle font(Font());
+    std::shared_ptr<const TFontHandle> font = SharedFont(Font());
     HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, font.Get());
+    HGDIOBJ old = SelectObject(dc, font->Get());
     RECT rect = {0, 0, 0, 0};
     std::string text = Text();
     UINT format = DT_CALCRECT | DT_SINGLELINE;

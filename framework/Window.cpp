@@ -332,12 +332,10 @@ void TWindow::SetColor(COLORREF color) {
 }
 
 void TWindow::SetFont(const TFont& font) {
-    bool sameFace = fontHandle_ && font.name == font_.name && font.height == font_.height &&
-                    font.bold == font_.bold && font.italic == font_.italic && font.underline == font_.underline;
     font_ = font;
     if (!hwnd_) return;
-    if (!sameFace) {
-        auto handle = std::make_unique<TFontHandle>(font_);
+    std::shared_ptr<const TFontHandle> handle = SharedFont(font_);
+    if (handle != fontHandle_) {
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(handle->Get()), TRUE);
         fontHandle_ = std::move(handle);
     }

@@ -210,7 +210,7 @@ private:
     static constexpr int kFirstChildId = 100;
     int nextChildId_ = kFirstChildId;
     TFont font_;
-    std::unique_ptr<TFontHandle> fontHandle_;
+    std::shared_ptr<const TFontHandle> fontHandle_;
     COLORREF color_ = kDefaultColor;
     struct BrushDeleter {
         void operator()(HBRUSH brush) const { DeleteObject(brush); }

@@ -429,6 +429,41 @@ TEST_F(FrameworkTest, LabelsSizeToTheirTextAndFont) {
     EXPECT_EQ(RGB(4, 5, 6), inner.Color());
 }
 
+HFONT FontOf(const TWindow& window) {
+    return reinterpret_cast<HFONT>(window.Send(WM_GETFONT));
+}
+
+LOGFONTA FontDescription(HFONT font) {
+    LOGFONTA description = {};
+    EXPECT_NE(0, GetObjectA(font, sizeof description, &description));
+    return description;
+}
+
+TEST_F(FrameworkTest, ControlsOfOneFaceShareOneFontThatOutlivesTheFirstOfThem) {
+    TForm form;
+    auto& panel = form.Add<TPanel>();
+    auto& first = panel.Add<TLabel>("first");
+    auto& second = form.Add<TLabel>("second");
+    auto& heading = form.Add<TLabel>("heading");
+    heading.SetBold(true);
+    HFONT plain = FontOf(second);
+    EXPECT_EQ(FontOf(first), plain);
+    EXPECT_NE(FontOf(heading), plain);
+
+    panel.DestroyChildren();
+    EXPECT_EQ(FontOf(second), plain);
+    EXPECT_EQ(FW_NORMAL, FontDescription(plain).lfWeight);
+    EXPECT_EQ(FW_BOLD, FontDescription(FontOf(heading)).lfWeight);
+
+    // Another plain control, and a colour change, leave the bold face alone.
+    auto& third = form.Add<TLabel>("third");
+    EXPECT_EQ(FontOf(third), plain);
+    heading.SetFontColor(RGB(255, 0, 0));
+    EXPECT_EQ(FW_BOLD, FontDescription(FontOf(heading)).lfWeight);
+    heading.SetBold(false);
+    EXPECT_EQ(FontOf(heading), plain);
+}
+
 TEST_F(FrameworkTest, MemoWrapsAndSelects) {
     TForm form;
     auto& memo = form.Add<TMemo>();
