@@ -6,8 +6,7 @@ TButton::TButton(TWindow& parent, const std::string& caption)
     : TButton(parent, caption, BS_PUSHBUTTON | WS_TABSTOP) {}
 
 TButton::TButton(TWindow& parent, const std::string& caption, DWORD style) : TWindow(&parent) {
-    CreateHandle("BUTTON", WS_CHILD | WS_VISIBLE | style, 0);
-    SetText(caption);
+    CreateHandle("BUTTON", WS_CHILD | WS_VISIBLE | style, 0, {}, caption);
 }
 
 void TButton::SetDefault(bool isDefault) {

@@ -14,7 +14,7 @@ const char kFormClass[] = "LexivarForm";
 
 TForm::TForm(HWND owner, DWORD style) : TWindow(nullptr), owner_(owner) {
     RegisterWindowClass(kFormClass, StaticWndProc, CS_DBLCLKS, nullptr);
-    CreateHandle(kFormClass, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, owner);
+    CreateHandle(kFormClass, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {}, std::string(), owner);
 }
 
 RECT TForm::FrameFor(int clientWidth, int clientHeight) const {

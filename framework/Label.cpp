@@ -1,9 +1,24 @@
 #include "Label.h"
 
-TLabel::TLabel(TWindow& parent, const std::string& caption) : TWindow(&parent) {
+namespace {
+
+DWORD AlignmentStyle(TTextAlignment alignment) {
+    switch (alignment) {
+        case TTextAlignment::Right: return SS_RIGHT;
+        case TTextAlignment::Center: return SS_CENTER;
+        case TTextAlignment::Left: break;
+    }
+    return SS_LEFT;
+}
+
+}  // namespace
+
+TLabel::TLabel(TWindow& parent, const std::string& caption) : TLabel(parent, caption, {}, TTextAlignment::Left) {}
+
+TLabel::TLabel(TWindow& parent, const std::string& caption, const TBounds& bounds, TTextAlignment alignment)
+    : TWindow(&parent) {
     // SS_NOTIFY: a static control gets no mouse messages without it.
-    CreateHandle("STATIC", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY, 0);
-    SetCaption(caption);
+    CreateHandle("STATIC", WS_CHILD | WS_VISIBLE | AlignmentStyle(alignment) | SS_NOTIFY, 0, bounds, caption);
 }
 
 void TLabel::SetCaption(const std::string& caption) {
@@ -17,8 +32,7 @@ void TLabel::SetAutoSize(bool autoSize) {
 }
 
 void TLabel::SetAlignment(TTextAlignment alignment) {
-    DWORD bits = alignment == TTextAlignment::Right ? SS_RIGHT : alignment == TTextAlignment::Center ? SS_CENTER : SS_LEFT;
-    SetStyleBits(SS_TYPEMASK, bits);
+    SetStyleBits(SS_TYPEMASK, AlignmentStyle(alignment));
 }
 
 void TLabel::SetBold(bool bold) {

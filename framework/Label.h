@@ -10,6 +10,7 @@ enum class TTextAlignment { Left, Right, Center };
 class TLabel : public TWindow {
 public:
     TLabel(TWindow& parent, const std::string& caption = std::string());
+    TLabel(TWindow& parent, const std::string& caption, const TBounds& bounds, TTextAlignment alignment);
 
     // Auto-sized labels take the size of their one-line text whenever the text or font changes.
     void SetAutoSize(bool autoSize);

@@ -1,8 +1,8 @@
 #include "Memo.h"
 
-TMemo::TMemo(TWindow& parent, bool border) : TWindow(&parent) {
+TMemo::TMemo(TWindow& parent, bool border, const TBounds& bounds) : TWindow(&parent) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-    CreateHandle("EDIT", style | (border ? WS_BORDER : 0), 0);
+    CreateHandle("EDIT", style | (border ? WS_BORDER : 0), 0, bounds);
 }
 
 void TMemo::SetWant(UINT code, bool want) {

@@ -8,7 +8,7 @@
 
 class TMemo : public TWindow {
 public:
-    explicit TMemo(TWindow& parent, bool border = false);
+    explicit TMemo(TWindow& parent, bool border = false, const TBounds& bounds = {});
 
     // Tab and Return reach the control's key handling instead of moving the
     // focus or clicking the default button.

@@ -47,7 +47,8 @@ TWindow* TWindow::FromHandle(HWND hwnd) {
     return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, HWND owner) {
+void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, const TBounds& bounds,
+                           const std::string& text, HWND owner) {
     HWND parentHwnd = parent_ ? parent_->hwnd_ : owner;
     HMENU id = nullptr;
     if (parent_) {
@@ -57,14 +58,17 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, HW
     // No WM_PARENTNOTIFY: a child destroyed by a member destructor would send
     // it to a parent object that is itself being destroyed.
     if (parent_) exStyle |= WS_EX_NOPARENTNOTIFY;
-    HWND hwnd = CreateWindowExA(exStyle, className, "", style, 0, 0, 0, 0, parentHwnd, id, ModuleHandle(), this);
+    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
+                                std::max(0, bounds.width), std::max(0, bounds.height), parentHwnd, id, ModuleHandle(), this);
     if (!hwnd) throw EWin32Error(std::string("Cannot create window of class ") + className);
     if (hwnd_ != hwnd) {
         Bind(hwnd);
         superProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     }
-    SetFont(font_);
+    // Nothing is drawn yet: the font needs no redraw.
+    fontHandle_ = SharedFont(font_);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_->Get()), FALSE);
 }
 
 void TWindow::Bind(HWND hwnd) {

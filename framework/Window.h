@@ -150,9 +150,11 @@ public:
 protected:
     explicit TWindow(TWindow* parent);
 
-    // Makes the HWND. A class registered with StaticWndProc binds at
+    // Makes the HWND with its first bounds and text, which cost nothing
+    // more there. A class registered with StaticWndProc binds at
     // WM_NCCREATE; any other class is a system control and is subclassed.
-    void CreateHandle(const char* className, DWORD style, DWORD exStyle, HWND owner = nullptr);
+    void CreateHandle(const char* className, DWORD style, DWORD exStyle, const TBounds& bounds = {},
+                      const std::string& text = std::string(), HWND owner = nullptr);
 
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);

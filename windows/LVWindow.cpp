@@ -90,9 +90,8 @@ std::string StripBaseMark(const std::string& word) {
 // ---------------------------------------------------------------- TDefEdit
 
 TDefEdit::TDefEdit(TWindow& parent, TLVForm& ownerForm, const TBounds& bounds)
-    : TMemo(parent, false), OwnerForm(ownerForm) {
+    : TMemo(parent, false, bounds), OwnerForm(ownerForm) {
     SetWantTabs(true);
-    SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
     OnEnter = [this] {
         OwnerForm.FocusedDefinition = this;
         SetSelection(SelStart(), 0);
@@ -165,11 +164,10 @@ void TDefEdit::DblClick() {
 
 // ------------------------------------------------------- TSenseNumberLabel
 
-TSenseNumberLabel::TSenseNumberLabel(TWindow& parent, TLVForm& ownerForm, const TBounds& bounds)
-    : TLabel(parent), ownerForm_(ownerForm) {
-    SetAlignment(TTextAlignment::Right);
+TSenseNumberLabel::TSenseNumberLabel(TWindow& parent, TLVForm& ownerForm, const std::string& caption,
+                                     const TBounds& bounds)
+    : TLabel(parent, caption, bounds, TTextAlignment::Right), ownerForm_(ownerForm) {
     SetCursor(LoadCursor(nullptr, IDC_HAND));
-    SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
 void TSenseNumberLabel::Click() {
@@ -412,13 +410,14 @@ void TLVForm::ShowDefinitions() {
 
     const TFont& font = Defs.Font();
     const int width = Defs.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL) - 2;
-    const int numberWidth = MeasureText(font, "99.").width + 1;
+    const TTextSize numberSize = MeasureText(font, "99.");
+    const int numberWidth = numberSize.width + 1;
+    const int lineHeight = numberSize.height;
     const int textLeft = numberWidth + numberWidth / 5;
     const TWordLookup& lookup = *Db().Lookup;
     const TWordMorpher* morpher = Db().Morpher.get();
 
     int y = 0;
-    int lineHeight = 0;
     int counter = 0;
     std::string previousWord;
     int previousPart = 255;
@@ -431,13 +430,10 @@ void TLVForm::ShowDefinitions() {
             std::string text = std::string(PartOfSpeechName(part)) + ": " + word;
             std::string forms = morpher ? morpher->FormsText(word, part) : std::string();
             if (!forms.empty()) text += " (" + forms + ")";
-            auto& heading = Defs.Add<TLabel>();
+            auto& heading = Defs.Add<TLabel>(text, TBounds{0, y, 0, 0}, TTextAlignment::Left);
             heading.SetShowAccelChar(false);
-            heading.SetAutoSize(true);
-            heading.SetBounds(0, y, 0, 0);
-            heading.SetCaption(text);
-            lineHeight = heading.Height();
             heading.SetBold(true);
+            heading.SetAutoSize(true);
             if (part != previousPart && part < kPartOfSpeechCount) SectionTop[part] = y;
             previousWord = word;
             previousPart = part;
@@ -454,9 +450,8 @@ void TLVForm::ShowDefinitions() {
         const int lines = std::max(1, definition.LineCount());
 
         ++counter;
-        auto& number =
-            Defs.Add<TSenseNumberLabel>(*this, TBounds{0, y, numberWidth, lines * lineHeight});
-        number.SetText(std::to_string(counter) + ".");
+        auto& number = Defs.Add<TSenseNumberLabel>(*this, std::to_string(counter) + ".",
+                                                    TBounds{0, y, numberWidth, lines * lineHeight});
         number.SetTag(static_cast<int>(i));
         number.Definition = &definition;
         definition.NumberLabel = &number;

@@ -57,7 +57,7 @@ protected:
 // The number of one sense; its tag is the sense's position in Senses.
 class TSenseNumberLabel : public TLabel {
 public:
-    TSenseNumberLabel(TWindow& parent, TLVForm& ownerForm, const TBounds& bounds);
+    TSenseNumberLabel(TWindow& parent, TLVForm& ownerForm, const std::string& caption, const TBounds& bounds);
 
     TDefEdit* Definition = nullptr;
 
