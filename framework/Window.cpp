@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "Application.h"
 #include "Cursors.h"
@@ -16,6 +17,13 @@ const TAlign kAlignOrder[] = {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign:
 
 // Window ids of children stay within the 16 bits that WM_COMMAND carries.
 const int kMaxChildId = 0xFFF0;
+
+// Each window of ours and its object. Kept here rather than in the window's
+// user data: under Wine each setting of that is a round trip to the server.
+std::unordered_map<HWND, TWindow*>& BoundWindows() {
+    static std::unordered_map<HWND, TWindow*> windows;
+    return windows;
+}
 
 }  // namespace
 
@@ -40,11 +48,8 @@ TWindow::~TWindow() {
 }
 
 TWindow* TWindow::FromHandle(HWND hwnd) {
-    if (!hwnd) return nullptr;
-    // Only windows running our procedures carry our object in their user data.
-    auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-    if (proc != StaticWndProc && proc != SubclassProc) return nullptr;
-    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto bound = BoundWindows().find(hwnd);
+    return bound == BoundWindows().end() ? nullptr : bound->second;
 }
 
 void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, const TBounds& bounds,
@@ -64,7 +69,7 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, co
     if (hwnd_ != hwnd) {
         Bind(hwnd);
         superProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWndProc)));
     }
     // Nothing is drawn yet: the font needs no redraw.
     fontHandle_ = SharedFont(font_);
@@ -73,12 +78,12 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, co
 
 void TWindow::Bind(HWND hwnd) {
     hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BoundWindows()[hwnd] = this;
 }
 
 void TWindow::Unbind() {
     if (superProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    BoundWindows().erase(hwnd_);
     hwnd_ = nullptr;
 }
 
@@ -87,14 +92,8 @@ LRESULT CALLBACK TWindow::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, 
         auto* self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->Bind(hwnd);
     }
-    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->Dispatch(message, wParam, lParam);
-}
-
-LRESULT CALLBACK TWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Only installed while bound: Unbind puts the control's own procedure back.
-    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    // A system control runs this only while bound: Unbind puts its own procedure back.
+    TWindow* self = FromHandle(hwnd);
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     return self->Dispatch(message, wParam, lParam);
 }
