@@ -46,16 +46,3 @@ std::shared_ptr<const TFontHandle> SharedFont(const TFont& font) {
     }
     return handle;
 }
-
-TTextSize MeasureText(const TFont& font, const std::string& text) {
-    std::shared_ptr<const TFontHandle> handle = SharedFont(font);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, handle->Get());
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return {size.cx, static_cast<int>(tm.tmHeight)};
-}

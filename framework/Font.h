@@ -38,11 +38,3 @@ private:
 // asks for that face while any of them holds it: one GDI font per face
 // instead of one per control.
 std::shared_ptr<const TFontHandle> SharedFont(const TFont& font);
-
-struct TTextSize {
-    int width;
-    int height;
-};
-
-// Size of text drawn in font on one line (no word wrap).
-TTextSize MeasureText(const TFont& font, const std::string& text);

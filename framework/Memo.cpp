@@ -49,6 +49,12 @@ int TMemo::LineCount() const {
     return static_cast<int>(Send(EM_GETLINECOUNT));
 }
 
+int TMemo::TextWidth() const {
+    RECT rect = {};
+    Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    return static_cast<int>(rect.right - rect.left);
+}
+
 int TMemo::LineFromChar(int position) const {
     return static_cast<int>(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(position)));
 }

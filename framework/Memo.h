@@ -21,6 +21,8 @@ public:
     void SetSelection(int start, int length);
     void SelectAll() { SetSelection(0, -1); }
     int LineCount() const;
+    // Width the text wraps to: the client width less the margins.
+    int TextWidth() const;
     // Line of a character position; -1: the line of the caret.
     int LineFromChar(int position = -1) const;
     // Character position at which line starts, or -1 past the last line.

@@ -10,6 +10,7 @@
 #include "LVTables.h"
 #include "NormaliseKey.h"
 #include "Synset.h"
+#include "TextMeasure.h"
 #include "TrimBlanks.h"
 #include "WordLookup.h"
 #include "WordMorpher.h"
@@ -410,7 +411,8 @@ void TLVForm::ShowDefinitions() {
 
     const TFont& font = Defs.Font();
     const int width = Defs.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL) - 2;
-    const TTextSize numberSize = MeasureText(font, "99.");
+    const TTextMeasure measure(font);
+    const TTextSize numberSize = measure.Line("99.");
     const int numberWidth = numberSize.width + 1;
     const int lineHeight = numberSize.height;
     const int textLeft = numberWidth + numberWidth / 5;
@@ -421,6 +423,8 @@ void TLVForm::ShowDefinitions() {
     int counter = 0;
     std::string previousWord;
     int previousPart = 255;
+    // Until the first definition tells the margins of its text.
+    int wrapWidth = width - textLeft;
     for (std::size_t i = 0; i < lookup.Senses.size(); ++i) {
         const TSynset& sense = *lookup.Senses[i];
         const std::string& word = sense.KeyWord;
@@ -441,12 +445,17 @@ void TLVForm::ShowDefinitions() {
             counter = 0;
         }
 
-        auto& definition = Defs.Add<TDefEdit>(*this, TBounds{textLeft, y, width - textLeft, lineHeight});
         std::string gloss = sense.Gloss.empty() ? std::string(" ") : sense.Gloss;
         if (gloss[0] >= 'a' && gloss[0] <= 'z') gloss[0] = static_cast<char>(gloss[0] - 'a' + 'A');
+        // Made as tall as the text is expected to wrap, the edit is resized
+        // (and so wraps its text again) only when its own count differs.
+        const int expected = std::max(1, measure.WrappedHeight(gloss, wrapWidth) / lineHeight);
+        auto& definition =
+            Defs.Add<TDefEdit>(*this, TBounds{textLeft, y, width - textLeft, expected * lineHeight});
         definition.SetText(gloss);
         if (!FirstDefinition) FirstDefinition = &definition;
         LastDefinition = &definition;
+        wrapWidth = definition.TextWidth();
         const int lines = std::max(1, definition.LineCount());
 
         ++counter;
@@ -456,7 +465,7 @@ void TLVForm::ShowDefinitions() {
         number.Definition = &definition;
         definition.NumberLabel = &number;
 
-        if (lines > 1) definition.SetHeight(lines * lineHeight);
+        if (lines != expected) definition.SetHeight(lines * lineHeight);
         y += lines * lineHeight + kRowGap;
     }
 }

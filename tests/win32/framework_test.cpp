@@ -20,6 +20,7 @@
 #include "Splitter.h"
 #include "TabControl.h"
 #include "TestHelpers.h"
+#include "TextMeasure.h"
 
 namespace {
 
@@ -481,6 +482,20 @@ TEST_F(FrameworkTest, MemoWrapsAndSelects) {
     EXPECT_EQ(lastLine, memo.LineFromChar());
     memo.SelectAll();
     EXPECT_EQ(memo.Text(), memo.SelText());
+}
+
+TEST_F(FrameworkTest, MeasuredWrapMatchesTheMemosOwnLines) {
+    TForm form;
+    auto& memo = form.Add<TMemo>(false, TBounds{0, 0, 90, 200});
+    const TTextMeasure measure(memo.Font());
+    const int lineHeight = measure.Line("x").height;
+    EXPECT_EQ(lineHeight, measure.WrappedHeight("", memo.TextWidth()));
+    EXPECT_LT(memo.TextWidth(), 90);
+    for (const char* text : {"short", "a definition long enough to wrap over several lines of this narrow edit",
+                             "words and more words, some of them rather longer than others; \"quoted\" too"}) {
+        memo.SetText(text);
+        EXPECT_EQ(memo.LineCount() * lineHeight, measure.WrappedHeight(text, memo.TextWidth())) << text;
+    }
 }
 
 TEST_F(FrameworkTest, WaitCursorRestoresItselfAlsoOnFailure) {
