@@ -395,19 +395,19 @@ void TLVForm::ClearDefinitions() {
 void TLVForm::ShowDefinitions() {
     if (!Visible()) SuppressNextResize();
     BuiltWidth = Defs.Width();
-    ClearDefinitions();
-    std::fill(std::begin(SectionTop), std::end(SectionTop), 0);
-    if (CurrentWord.empty()) return;
 
-    // Building inside a hidden area is several times faster than with
-    // redrawing merely switched off; the raw calls keep the parent from
-    // realigning around the area meanwhile.
+    // Clearing and building inside a hidden area is several times faster
+    // than with redrawing merely switched off; the raw calls keep the parent
+    // from realigning around the area meanwhile.
     ShowWindow(Defs.Handle(), SW_HIDE);
     Defs.ShowVertScrollBar(false);
     TFinally showBar([this] {
         Defs.ShowVertScrollBar(true);
         ShowWindow(Defs.Handle(), SW_SHOW);
     });
+    ClearDefinitions();
+    std::fill(std::begin(SectionTop), std::end(SectionTop), 0);
+    if (CurrentWord.empty()) return;
 
     const TFont& font = Defs.Font();
     const int width = Defs.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL) - 2;

@@ -123,9 +123,16 @@ TEST_F(LookupWindowTest, TimeOfTheLargestLayout) {
     form->SetWord("break");
     ASSERT_EQ(Lookup().Senses.size(), 75u);
     form->SetClientSize(443, 319);
-    const auto start = std::chrono::steady_clock::now();
-    form->ShowDefinitions();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(DefsChildren<TDefEdit>().size(), 75u);
-    std::printf("ShowDefinitions for \"break\" (75 senses): %.1f ms (target under 50 ms)\n", took.count());
+    const auto time = [this] {
+        const auto start = std::chrono::steady_clock::now();
+        form->ShowDefinitions();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(DefsChildren<TDefEdit>().size(), 75u);
+        return took.count();
+    };
+    std::printf("ShowDefinitions for \"break\" (75 senses): %.1f ms (target under 50 ms)\n", time());
+    // A later search redoes the layout in the shown window.
+    form->Show();
+    PumpMessages();
+    std::printf("ShowDefinitions for \"break\" in the shown window: %.1f ms\n", time());
 }
