@@ -22,7 +22,7 @@ constexpr uint8_t kEscape = '/';
 
 // The dictionary: the text each code byte stands for; nullptr for the bytes
 // that are not codes.
-const char* const kEntries[256] = {
+constexpr const char* kEntries[256] = {
     /*   0 */ nullptr, "ed ", "es ", "al ", "er ", "ter", "on ", "con",
     /*   8 */ "per", "ing", "res", "le ", "ers", "ver", "eri", "ine",
     /*  16 */ "ant", "re ", "en ", "all", "se ", "pro", "ess", "str",
