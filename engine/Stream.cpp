@@ -93,7 +93,7 @@ size_t TFileStream::Read(void* buffer, size_t count) {
         if (pos_ >= bufferStart_ && pos_ < bufferStart_ + int64_t(bufferLength_)) {
             const size_t at = static_cast<size_t>(pos_ - bufferStart_);
             const size_t n = std::min(count - done, bufferLength_ - at);
-            std::memcpy(out + done, buffer_.data() + at, n);
+            std::memcpy(out + done, buffer_.get() + at, n);
             done += n;
             pos_ += int64_t(n);
             continue;
@@ -112,9 +112,11 @@ size_t TFileStream::Read(void* buffer, size_t count) {
         // A jump reads only what is asked (a record, a block); reading on
         // from the buffer's end fills it whole.
         const size_t want = sequential ? kBufferSize : std::max(count - done, kJumpReadSize);
-        buffer_.resize(kBufferSize);
+        // Not zeroed: the file is opened for every operation, and only the
+        // bytes read are ever used.
+        if (!buffer_) buffer_.reset(new char[kBufferSize]);
         bufferStart_ = pos_;
-        bufferLength_ = std::fread(&buffer_[0], 1, want, file_);
+        bufferLength_ = std::fread(buffer_.get(), 1, want, file_);
         filePos_ = pos_ + int64_t(bufferLength_);
         if (bufferLength_ < want) ThrowIfReadFailed();
         if (bufferLength_ == 0) break;  // the end of the file

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "LVErrors.h"
@@ -82,7 +83,7 @@ private:
     std::string name_;
     int64_t pos_ = 0;
     mutable int64_t filePos_ = 0;  // where the file stands; -1 when unknown
-    std::string buffer_;        // file bytes from bufferStart_, kBufferSize allocated
+    std::unique_ptr<char[]> buffer_;  // kBufferSize bytes once first read into
     int64_t bufferStart_ = 0;
     size_t bufferLength_ = 0;   // bytes of buffer_ that hold file bytes
 };
