@@ -51,7 +51,7 @@ void Narrow(TCoderState& state, const TFrequencyTable& table, unsigned s) {
 enum class TStep { Zero, One, Middle };
 
 // The encoder's renormalisation; `onStep` runs before each doubling with the
-// case taken (the decoder's Value follows the interval).
+// case taken.
 template <typename OnStep>
 void Renormalise(TCoderState& state, OnStep onStep) {
     for (;;) {
@@ -68,6 +68,48 @@ void Renormalise(TCoderState& state, OnStep onStep) {
         }
         state.Low <<= 1;
         state.High = state.High << 1 | 1;
+    }
+}
+
+// The n bits (n <= 31) of input from the decoder's next bit on, the first
+// one highest; bits past the end of input read as 0. Moves past them.
+uint32_t TakeBits(TCoderState& state, const uint8_t* input, size_t size, unsigned n) {
+    // Bits of the current byte already taken: the mask holds one bit.
+    const unsigned skip = static_cast<unsigned>(__builtin_clz(state.BitMask)) - 24;
+    uint64_t window = 0;  // the 40 bits from the current byte on
+    const uint8_t* at = input + state.Input;
+    if (state.Input < size && size - state.Input >= 5) {
+        window = uint64_t(at[0]) << 32 | uint32_t(at[1]) << 24 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 8 | at[4];
+    } else {
+        for (size_t i = 0; i < 5; ++i) window = window << 8 | (state.Input + i < size ? at[i] : 0u);
+    }
+    const uint32_t bits = static_cast<uint32_t>(window >> (40 - skip - n)) & ((1u << n) - 1);
+    const unsigned next = skip + n;
+    state.Input += next / 8;
+    state.BitMask = static_cast<uint8_t>(0x80u >> (next % 8));
+    return bits;
+}
+
+// The decoder's side of Renormalise, taking the same steps with Value in
+// tow. The steps where Low and High agree in their top bit come in runs as
+// long as their common leading bits, and each run is taken in one go.
+void RenormaliseDecoder(TCoderState& state, const uint8_t* input, size_t size) {
+    for (;;) {
+        if (state.High < kHalf || state.Low >= kHalf) {
+            // High > Low, so they differ in some bit: n <= 31.
+            const unsigned n = static_cast<unsigned>(__builtin_clz(state.Low ^ state.High));
+            state.Low <<= n;
+            state.High = state.High << n | ((1u << n) - 1);
+            state.Value = state.Value << n | TakeBits(state, input, size, n);
+            state.Steps += n;
+        } else if (state.Low >= kQuarter && state.High < kThreeQuarters) {
+            state.Low = (state.Low - kQuarter) << 1;
+            state.High = (state.High - kQuarter) << 1 | 1;
+            state.Value = (state.Value - kQuarter) << 1 | TakeBits(state, input, size, 1);
+            ++state.Steps;
+        } else {
+            return;
+        }
     }
 }
 
@@ -114,7 +156,6 @@ size_t FinishCode(TCoderState& state, std::string& output) {
 size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std::string& output) {
     if (output.empty()) throw ECompressError("Decoding needs a context byte");
     if (state.Model == nullptr) throw ECompressError("The coder has no model");
-    auto bitAt = [&](size_t byte, uint8_t mask) { return byte < size && (input[byte] & mask) != 0; };
     if (state.BitMask == 0) {
         Start(state);
         state.Value = 0;
@@ -137,13 +178,7 @@ size_t DecodeSymbols(TCoderState& state, const uint8_t* input, size_t size, std:
         }
         const unsigned s = lo - 1;
         Narrow(state, table, s);
-        Renormalise(state, [&](TStep step) {
-            const bool bit = bitAt(state.Input, state.BitMask);
-            if (NextBit(state)) ++state.Input;
-            if (step == TStep::Middle) state.Value -= kQuarter;
-            state.Value = state.Value << 1 | (bit ? 1u : 0u);
-            ++state.Steps;
-        });
+        RenormaliseDecoder(state, input, size);
         // A whole code is read at most 29 bits past its last byte (32 bits of
         // look-ahead less the closing bits), so this input is not one.
         if (state.Input > size + 4) throw ECompressError("Damaged code: it runs past the end of its input");
