@@ -55,7 +55,9 @@ int TWordMorpher::NounBases(const std::string& word, std::vector<std::string>& l
 int TWordMorpher::VerbBases(const std::string& word, std::vector<std::string>& list,
                             uint8_t& kind, bool strict) const {
     const std::string key = NormaliseKey(word);
-    if (key == "AM") {
+    // "are" is no past of "be", whatever field of its line it stands in: like
+    // "am", it is the base itself, and its synonyms stay uninflected.
+    if (key == "AM" || key == "ARE") {
         list.emplace_back("BE");
         kind = inflection::kNone;
         return 1;

@@ -81,6 +81,7 @@ TEST(NounBases, StrictModeDropsARegularBaseOfAnIrregularNoun) {
 
 TEST(VerbBases, AmIsBeAndExceptionFieldsGiveTheKind) {
     ExpectCases(Verbs, {{"am", {"BE"}, inflection::kNone},
+                        {"Are", {"BE"}, inflection::kNone},
                         {"ran", {"RUN"}, inflection::kPast},
                         {"given", {"GIVE"}, inflection::kPastParticiple},
                         {"giving", {"GIVE"}, inflection::kPresentParticiple},
