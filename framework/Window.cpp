@@ -64,7 +64,8 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, co
     // it to a parent object that is itself being destroyed.
     if (parent_) exStyle |= WS_EX_NOPARENTNOTIFY;
     HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
-                                std::max(0, bounds.width), std::max(0, bounds.height), parentHwnd, id, ModuleHandle(), this);
+                                std::max(0, bounds.width), std::max(0, bounds.height), parentHwnd, id,
+                                ModuleHandle(), this);
     if (!hwnd) throw EWin32Error(std::string("Cannot create window of class ") + className);
     if (hwnd_ != hwnd) {
         Bind(hwnd);
