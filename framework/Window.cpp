@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "Application.h"
 #include "Cursors.h"
@@ -17,13 +16,6 @@ const TAlign kAlignOrder[] = {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign:
 
 // Window ids of children stay within the 16 bits that WM_COMMAND carries.
 const int kMaxChildId = 0xFFF0;
-
-// Each window of ours and its object. Kept here rather than in the window's
-// user data: under Wine each setting of that is a round trip to the server.
-std::unordered_map<HWND, TWindow*>& BoundWindows() {
-    static std::unordered_map<HWND, TWindow*> windows;
-    return windows;
-}
 
 }  // namespace
 
@@ -48,8 +40,11 @@ TWindow::~TWindow() {
 }
 
 TWindow* TWindow::FromHandle(HWND hwnd) {
-    auto bound = BoundWindows().find(hwnd);
-    return bound == BoundWindows().end() ? nullptr : bound->second;
+    if (!hwnd) return nullptr;
+    // Only windows running our procedures carry our object in their user data.
+    auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    if (proc != StaticWndProc && proc != SubclassProc) return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, const TBounds& bounds,
@@ -70,7 +65,7 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, co
     if (hwnd_ != hwnd) {
         Bind(hwnd);
         superProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWndProc)));
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     }
     // Nothing is drawn yet: the font needs no redraw.
     fontHandle_ = SharedFont(font_);
@@ -79,12 +74,12 @@ void TWindow::CreateHandle(const char* className, DWORD style, DWORD exStyle, co
 
 void TWindow::Bind(HWND hwnd) {
     hwnd_ = hwnd;
-    BoundWindows()[hwnd] = this;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void TWindow::Unbind() {
     if (superProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superProc_));
-    BoundWindows().erase(hwnd_);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 
@@ -93,8 +88,14 @@ LRESULT CALLBACK TWindow::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, 
         auto* self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->Bind(hwnd);
     }
-    // A system control runs this only while bound: Unbind puts its own procedure back.
-    TWindow* self = FromHandle(hwnd);
+    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Only installed while bound: Unbind puts the control's own procedure back.
+    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     return self->Dispatch(message, wParam, lParam);
 }

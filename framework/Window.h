@@ -195,6 +195,7 @@ private:
     bool HandleKey(WPARAM& key);
     TWindow* TopForm();
     HBRUSH BackgroundBrush();
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     TWindow* parent_;
