@@ -139,7 +139,8 @@ void TFileStream::Seek(int64_t position) { pos_ = position < 0 ? 0 : position; }
 int64_t TFileStream::Position() const { return pos_; }
 
 int64_t TFileStream::Size() const {
-    // Every read and write positions the file first, so moving it is harmless.
+    // Moving the file is harmless: marked unknown, its position is set again
+    // by the next read or write.
     filePos_ = -1;
     if (!SeekTo(file_, 0, SEEK_END)) throw EFOpenError("Cannot seek in file \"" + name_ + "\". " + Reason());
     return Tell(file_);
